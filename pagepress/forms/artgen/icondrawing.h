@@ -1,0 +1,6 @@
+#pragma once
+// The application icon, drawn at any square size.
+
+#include <QImage>
+
+QImage drawApplicationIcon(int size);
