@@ -53,15 +53,20 @@ function(pp_plugin target subdir)
   pp_stage(${target} ${subdir})
 endfunction()
 
-# A GoogleTest executable in <folder>/tests, registered with CTest.
+# A GoogleTest executable in <folder>/tests, registered with CTest. Its main sets
+# QT_QPA_PLATFORM=offscreen, PP_STAGE_DIR (the staged installation) and PP_FIXTURES_DIR
+# (the fixture PDFs) in the environment when they are not set already.
 function(pp_test target)
-  add_executable(${target} ${ARGN})
+  add_executable(${target} ${ARGN} ${PP_TEST_MAIN})
   pp_warnings(${target})
-  target_link_libraries(${target} PRIVATE GTest::gtest GTest::gtest_main)
+  target_link_libraries(${target} PRIVATE GTest::gtest)
+  target_compile_definitions(${target} PRIVATE
+    PP_STAGE_DIR_DEFAULT="${PP_STAGE_DIR}" PP_FIXTURES_DIR_DEFAULT="${PP_FIXTURES_DIR}")
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PP_STAGE_DIR=${PP_STAGE_DIR};PP_FIXTURES_DIR=${PP_FIXTURES_DIR}")
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
 endfunction()
+
+set(PP_TEST_MAIN ${CMAKE_CURRENT_LIST_DIR}/testmain.cpp)
 
 # The real PDFs kept beside the repository for tests.
 get_filename_component(PP_FIXTURES_DIR "${CMAKE_SOURCE_DIR}/../shared/fixtures/pdf" ABSOLUTE)

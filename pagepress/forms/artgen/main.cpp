@@ -41,7 +41,7 @@ bool writeIconSource(const QString& path)
     text += "const AppIconImage images[] = {\n";
     for (int size : IconSizes)
         text += "    {icon" + QByteArray::number(size) + ", sizeof icon" + QByteArray::number(size) + "},\n";
-    text += "};\n} // namespace\n\nconst AppIcon applicationIcon = {images, sizeof images / sizeof images[0]};\n";
+    text += "};\n} // namespace\n\nextern const AppIcon applicationIcon;\nconst AppIcon applicationIcon = {images, sizeof images / sizeof images[0]};\n";
 
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
