@@ -1,12 +1,12 @@
 #include "uikit/messageservice.h"
 
+#include "uikit/thread.h"
+
 #include <QMessageBox>
 
 namespace uikit {
 
 namespace {
-
-MessageService* s_installed = nullptr;
 
 QMessageBox::StandardButtons standardButtons(MessageButtons buttons)
 {
@@ -44,13 +44,20 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 
 MessageService& messageService()
 {
-    static QtMessageService qtService;
-    return s_installed ? *s_installed : qtService;
+    return Messages::instance();
 }
 
 void setMessageService(MessageService* service)
 {
-    s_installed = service;
+    Messages::install(service);
+}
+
+MessageAnswer showMessageOnUiThread(QWidget* owner, const QString& text, const QString& caption,
+                                    MessageButtons buttons, MessageIcon icon)
+{
+    MessageAnswer answer = MessageAnswer::Cancel;
+    Thread::Synchronize([&] { answer = messageService().show(owner, text, caption, buttons, icon); });
+    return answer;
 }
 
 MessageAnswer QtMessageService::show(QWidget* owner, const QString& text, const QString& caption,
