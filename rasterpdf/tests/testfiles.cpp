@@ -32,7 +32,7 @@ TempDir::~TempDir()
 std::filesystem::path fixturesDir()
 {
     const char *dir = std::getenv("PP_FIXTURES_DIR");
-    return dir ? std::filesystem::path(dir) : std::filesystem::path();
+    return dir && *dir ? std::filesystem::path(dir) : std::filesystem::path(PP_FIXTURES_DIR_DEFAULT);
 }
 
 std::vector<std::filesystem::path> fixturePdfs()
