@@ -1,5 +1,6 @@
 #include "pagepress/mainwindow/tconverterform1.h"
 
+#include "pagepress/mainwindow/languagesupportfile.h"
 #include "pagepress/module/muicontext.h"
 
 #include <QLabel>
@@ -17,4 +18,5 @@ TConverterForm1::TConverterForm1(QWidget* parent)
     m_titleLabel->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_titleLabel);
+    WriteLanguageSupportFile();
 }
