@@ -8,6 +8,7 @@
 // Script lines:  print <text>   one write of text to standard output (\n, \t, \\ escapes)
 //                drain          wait until the reader has taken everything written so far
 //                sleep <ms>
+//                await <file>   wait until the file exists in the program folder
 //                hang           sleep until killed
 //                exit <code>
 // Without a script the tool exits with 0 after recording its run.
@@ -103,6 +104,9 @@ int main(int argc, char** argv)
             drain();
         else if (command == "sleep")
             usleep(static_cast<useconds_t>(std::atoi(rest.c_str())) * 1000);
+        else if (command == "await")
+            while (access(rest.c_str(), F_OK) != 0)
+                usleep(2000);
         else if (command == "hang")
             for (;;)
                 pause();
