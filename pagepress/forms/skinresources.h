@@ -3,6 +3,14 @@
 // skinlayout.h for where each piece goes). Images are decoded on first use and shared;
 // UI thread only. The two pictures the installation keeps on disk, Skins/about.bmp and
 // Skins/progress.bmp, are not here: the forms load those at run time.
+//
+// A form puts them together like this:
+//   auto* background = new skin::TssSkinForm(this);
+//   background->SetPicture(skin::mainWindowSkin());
+//   auto* add = new skin::TssSkinButton(skin::skinImage(skin::SkinArt::AddFileToolButton),
+//                                       skin::skinCaption(skin::SkinArt::AddFileToolButton), this);
+//   add->move(skin::layout::main::AddFileButton.topLeft());
+//   add->setAction(addFileAct);
 
 #include "pagepress/forms/skinart.h"
 
