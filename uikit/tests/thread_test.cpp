@@ -1,5 +1,6 @@
 #include "uikit/thread.h"
 #include "uikit/scriptedmessageservice.h"
+#include "uikit/tests/guiapp.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,9 @@
 
 namespace {
 
-int argc = 1;
-char name[] = "uikit_tests";
-char* argv[] = {name, nullptr};
-
 QApplication& application()
 {
-    static QApplication app(argc, argv);
-    return app;
+    return guiApp();
 }
 
 class LambdaThread final : public uikit::Thread {

@@ -1,0 +1,13 @@
+#pragma once
+// The four window skins.
+
+#include <QImage>
+
+namespace art {
+
+QImage drawMainWindowSkin();
+QImage drawAddFileDialogSkin();
+QImage drawConvertDialogSkin();
+QImage drawAboutBoxSkin();
+
+} // namespace art
