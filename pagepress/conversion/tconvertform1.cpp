@@ -1,5 +1,7 @@
 #include "pagepress/conversion/tconvertform1.h"
 
+#include "pagepress/forms/skinlayout.h"
+#include "pagepress/forms/skinresources.h"
 #include "pagepress/module/muicontext.h"
 #include "pagepress/skin/tskinprocess.h"
 #include "pagepress/skin/tssskinbutton.h"
@@ -44,8 +46,10 @@ TConvertForm1::TConvertForm1(QWidget* owner, const QString& outputFolder)
     , lblFile(makeLabel(this, {33, 42, 389, 17}))
     , lblPage(makeLabel(this, {33, 61, 181, 17}))
     , SkinProcess1(new skin::TSkinProcess(this))
-    , ssSBStop(new skin::TssSkinButton(QImage(), QStringLiteral("Stop"), this))
-    , ssSBClose(new skin::TssSkinButton(QImage(), QStringLiteral("Close"), this))
+    , ssSBStop(new skin::TssSkinButton(skin::skinImage(skin::SkinArt::StopButton),
+                                       skin::skinCaption(skin::SkinArt::StopButton), this))
+    , ssSBClose(new skin::TssSkinButton(skin::skinImage(skin::SkinArt::ConvertCloseButton),
+                                        skin::skinCaption(skin::SkinArt::ConvertCloseButton), this))
     , TimerProg(new QTimer(this))
     , Thread(std::make_unique<ConvertThread>(this))
 {
@@ -57,16 +61,25 @@ TConvertForm1::TConvertForm1(QWidget* owner, const QString& outputFolder)
     titleFont.setPixelSize(13);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
+    // The caption sizes itself (the font may be wider than the one the layout was made
+    // with) and is light on the skin's dark title band, like the main window's.
+    QPalette titlePalette = lblTitle->palette();
+    titlePalette.setColor(QPalette::WindowText, Qt::white);
+    lblTitle->setPalette(titlePalette);
+    lblTitle->adjustSize();
 
+    // The skin sizes the form; fuchsia is cut out of it.
     ssSkinForm1->SetColor(QColor(255, 0, 255));
-    ssSBStop->move(339, 127);
+    ssSkinForm1->SetPicture(skin::convertDialogSkin());
+    ssSkinForm1->lower();
+    ssSBStop->move(skin::layout::convert::StopButton.topLeft());
     ssSBStop->SetModalResult(uikit::ModalResult::Cancel);
-    ssSBClose->move(421, 5);
+    ssSBClose->move(skin::layout::convert::CloseButton.topLeft());
     ssSBClose->SetModalResult(uikit::ModalResult::Cancel);
 
     Thread->OutputFolder = outputFolder;
 
-    SkinProcess1->setGeometry(23, 84, 411, 22);
+    SkinProcess1->setGeometry(skin::layout::convert::ProgressBar);
     const QString fill = resourceDir() + QStringLiteral("Skins/progress.bmp");
     if (!SkinProcess1->SetImage2(fill))
         throw std::runtime_error("Cannot open file \"" + fill.toStdString() + "\".");
