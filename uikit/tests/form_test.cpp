@@ -1,4 +1,4 @@
-#include "guiapp.h"
+#include "uikit/testing/guiapp.h"
 #include "uikit/form.h"
 
 #include <QCloseEvent>

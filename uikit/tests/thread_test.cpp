@@ -1,6 +1,6 @@
 #include "uikit/thread.h"
 #include "uikit/scriptedmessageservice.h"
-#include "uikit/tests/guiapp.h"
+#include "uikit/testing/guiapp.h"
 
 #include <gtest/gtest.h>
 

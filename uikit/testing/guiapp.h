@@ -1,6 +1,6 @@
 #pragma once
-// The QApplication that GUI tests share; created on first use (offscreen platform),
-// deleted when the tests have run.
+// The QApplication that GUI tests of every folder share; created on first use (offscreen
+// platform), deleted when the tests have run.
 
 #include <QApplication>
 
@@ -17,7 +17,7 @@ inline QApplication& guiApp()
     QApplication*& app = guiAppPointer();
     if (!app) {
         static int argc = 1;
-        static char name[] = "uikit_tests";
+        static char name[] = "gui_tests";
         static char* argv[] = {name, nullptr};
         app = new QApplication(argc, argv);
     }
@@ -36,3 +36,8 @@ public:
 };
 
 inline testing::Environment* const guiAppEnvironment = testing::AddGlobalTestEnvironment(new GuiAppEnvironment);
+
+// Base of fixtures whose members are widgets: makes sure the application comes first.
+struct WithGuiApp {
+    WithGuiApp() { guiApp(); }
+};
