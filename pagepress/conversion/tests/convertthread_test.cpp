@@ -1,7 +1,7 @@
 #include "pagepress/conversion/convertthread.h"
 
 #include "faketoolfolder.h"
-#include "testapp.h"
+#include "uikit/testing/guiapp.h"
 #include "pagepress/conversion/conversionview.h"
 #include "pagepress/documents/itemlist.h"
 #include "uikit/scriptedmessageservice.h"
@@ -30,7 +30,7 @@ public:
 
     void StartDocument(const QString& name, int pageTotal) override
     {
-        EXPECT_EQ(QThread::currentThread(), testApp().thread());
+        EXPECT_EQ(QThread::currentThread(), guiApp().thread());
         documents.push_back({name, pageTotal});
     }
     void PageSeen(int page) override
@@ -56,7 +56,7 @@ private:
 
 class ConvertThreadTest : public ::testing::Test {
 protected:
-    void SetUp() override { testApp(); }
+    void SetUp() override { guiApp(); }
     void TearDown() override { ClearItemInfos(); }
 
     static TItemInfo* addDocument(const QString& name, int pageCount, int outputType = 0, const QString& range = {})

@@ -2,7 +2,7 @@
 
 #include "pagepress/conversion/convertthread.h"
 
-#include "testapp.h"
+#include "uikit/testing/guiapp.h"
 #include "pagepress/conversion/commandline.h"
 #include "pagepress/conversion/conversionview.h"
 #include "pagepress/documents/itemlist.h"
@@ -40,7 +40,7 @@ public:
 
 TEST(EndToEnd, ANameWithQuotesBlanksAndNonAsciiLettersConverts)
 {
-    testApp();
+    guiApp();
     const QString stage = QString::fromLocal8Bit(std::getenv("PP_STAGE_DIR")) + "/";
     if (!QFileInfo(ToolPath(stage)).isExecutable())
         GTEST_SKIP() << "the converter tool is not staged at " << ToolPath(stage).toStdString();

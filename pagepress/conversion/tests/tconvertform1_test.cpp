@@ -1,7 +1,7 @@
 #include "pagepress/conversion/tconvertform1.h"
 
 #include "faketoolfolder.h"
-#include "testapp.h"
+#include "uikit/testing/guiapp.h"
 #include "pagepress/documents/itemlist.h"
 #include "pagepress/skin/tskinprocess.h"
 #include "pagepress/skin/tssskinbutton.h"
@@ -31,7 +31,7 @@ class ConvertFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        testApp();
+        guiApp();
         QDir().mkpath(folder.path() + "sys/soft/Test/Skins");
         QImage fill(40, 22, QImage::Format_RGB32);
         fill.fill(Qt::blue);
