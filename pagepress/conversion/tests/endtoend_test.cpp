@@ -38,7 +38,7 @@ public:
     std::atomic<bool> ended{false};
 };
 
-TEST(EndToEnd, ANameWithQuotesBlanksAndNonAsciiLettersConverts)
+TEST(EndToEnd, NamesWithQuotesBlanksAndNonAsciiLettersConvertForEveryOutputType)
 {
     guiApp();
     const QString stage = QString::fromLocal8Bit(std::getenv("PP_STAGE_DIR")) + "/";
@@ -50,19 +50,21 @@ TEST(EndToEnd, ANameWithQuotesBlanksAndNonAsciiLettersConverts)
     SetMuiContext(&context);
 
     QTemporaryDir work(QDir::tempPath() + "/pp conv ÄÖ XXXXXX");
-    const QString name = "Grüße \"quoted\" 文件.pdf";
     const QString source = QString::fromLocal8Bit(std::getenv("PP_FIXTURES_DIR")) + "/refcard-a4.pdf";
-    ASSERT_TRUE(QFile::copy(source, work.path() + "/" + name)) << source.toStdString();
     const QString outputFolder = work.path() + "/out put";
     ASSERT_TRUE(QDir().mkpath(outputFolder));
-
-    TItemInfo* item = NewItemInfo();
-    item->name = name;
-    item->path = work.path() + "/" + name;
-    item->pageCount = 3;
-    item->pageMode = 2;
-    item->pageRange = "1,3";
-    item->checked = 1;
+    const QString names[] = {"Grüße \"quoted\" 文件.pdf", "a 'b' \\c.v2.pdf", "Ωmega.pdf"};
+    for (int type = 0; type < 3; ++type) {
+        ASSERT_TRUE(QFile::copy(source, work.path() + "/" + names[type])) << source.toStdString();
+        TItemInfo* item = NewItemInfo();
+        item->name = names[type];
+        item->path = work.path() + "/" + names[type];
+        item->pageCount = 3;
+        item->pageMode = 2;
+        item->pageRange = "1,3";
+        item->outputType = type;
+        item->checked = 1;
+    }
 
     uikit::ScriptedMessageService messages;
     uikit::ScriptedMessageService::Installer installMessages(messages);
@@ -83,10 +85,12 @@ TEST(EndToEnd, ANameWithQuotesBlanksAndNonAsciiLettersConverts)
     ASSERT_FALSE(view.pages.empty());
     EXPECT_EQ(view.pages.back(), 3);
 
-    QFile movie(outputFolder + "/Grüße \"quoted\" 文件.swf");
-    ASSERT_TRUE(movie.open(QIODevice::ReadOnly)) << "no movie in " << outputFolder.toStdString();
-    const QByteArray signature = movie.read(3);
-    EXPECT_TRUE(signature == "FWS" || signature == "CWS") << signature.toStdString();
+    for (const QString& name : names) {
+        QFile movie(outputFolder + "/" + OutputBaseName(name) + ".swf");
+        ASSERT_TRUE(movie.open(QIODevice::ReadOnly)) << "no movie for " << name.toStdString();
+        const QByteArray signature = movie.read(3);
+        EXPECT_TRUE(signature == "FWS" || signature == "CWS") << signature.toStdString();
+    }
 }
 
 } // namespace
