@@ -7,7 +7,9 @@
 #include "pagepress/module/muicontext.h"
 #include "uikit/messageservice.h"
 
+#include <algorithm>
 #include <chrono>
+#include <limits>
 #include <thread>
 
 std::atomic<ConvertThread*> CurrentConvertThread{nullptr};
@@ -43,6 +45,12 @@ ConvertThread::~ConvertThread()
 
 void ConvertThread::Execute()
 {
+    // The view is told of the end however the walk ends, or its modal loop would wait on.
+    struct EndNotice {
+        ConversionView* view;
+        ~EndNotice() { view->ConversionEnded(); }
+    } endNotice{Form};
+
     const QString folder = programFolder();
     for (std::size_t i = 0; i < ItemList.size(); ++i) {
         if (Stopped)
@@ -56,7 +64,7 @@ void ConvertThread::Execute()
             continue;
 
         FileName = record.name;
-        PageTotal = static_cast<int>(total);
+        PageTotal = static_cast<int>(std::min<uint32_t>(total, std::numeric_limits<int>::max()));
         Synchronize([this] { ShowDocument(); });
 
         // One run for all ranges: every run writes the same output file, so runs per range
@@ -78,7 +86,6 @@ void ConvertThread::Execute()
             break;
         }
     }
-    Form->ConversionEnded();
 }
 
 void ConvertThread::ShowDocument()
