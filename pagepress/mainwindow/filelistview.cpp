@@ -57,6 +57,8 @@ void FileListView::appendRow(TItemInfo* record)
     item->setText(PagesColumn, PagesText(*record));
     item->setData(NameColumn, RecordRole, QVariant::fromValue(static_cast<void*>(record)));
     item->setCheckState(NameColumn, Qt::Checked);
+    // A little air between rows; the default is as tall as the check box alone.
+    item->setSizeHint(NameColumn, QSize(0, fontMetrics().height() + 8));
     addTopLevelItem(item);
 }
 

@@ -33,6 +33,7 @@ public:
     ~AddFileThread() override;
 
     void SetFiles(const QStringList& files, ReportFailures report);
+    const QStringList& files() const { return m_files; }
     // Keeps the paths of the records listed now; the run compares against them only.
     void SetExisting(const std::vector<TItemInfo*>& records);
 
