@@ -35,6 +35,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QScreen>
 #include <QUrl>
 
 #include <memory>
@@ -94,6 +95,9 @@ TConverterForm1::TConverterForm1(QWidget* parent)
 
     // FormCreate: documents and folders may be dropped on the window.
     setAcceptDrops(true);
+
+    if (const QScreen* desktop = screen())
+        move(desktop->availableGeometry().center() - rect().center());
 }
 
 TConverterForm1::~TConverterForm1()
