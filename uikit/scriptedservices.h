@@ -49,11 +49,15 @@ private:
 class ScriptedShellService final : public ShellService {
 public:
     bool open(const QString& pathOrLink) override;
+    QString documentsFolder() override { return m_documentsFolder; }
     void setResult(bool result) { m_result = result; }
+    // Empty at first: the desktop names no documents folder.
+    void setDocumentsFolder(const QString& folder) { m_documentsFolder = folder; }
     const QStringList& opened() const { return m_opened; }
 
 private:
     QStringList m_opened;
+    QString m_documentsFolder;
     bool m_result = true;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace uikit {
@@ -10,6 +11,11 @@ bool QtShellService::open(const QString& pathOrLink)
 {
     const bool isLink = pathOrLink.contains("://") || pathOrLink.startsWith("mailto:");
     return QDesktopServices::openUrl(isLink ? QUrl(pathOrLink) : QUrl::fromLocalFile(pathOrLink));
+}
+
+QString QtShellService::documentsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 bool QtFileSystemService::fileExists(const QString& path)

@@ -13,6 +13,8 @@ public:
     virtual ~ShellService() = default;
     // Opens a local path (file or folder) or a web link; false when nothing could open it.
     virtual bool open(const QString& pathOrLink) = 0;
+    // The user's documents folder, or the empty text when the desktop names none.
+    virtual QString documentsFolder() = 0;
 };
 
 class FileSystemService {
@@ -24,6 +26,7 @@ public:
 class QtShellService final : public ShellService {
 public:
     bool open(const QString& pathOrLink) override;
+    QString documentsFolder() override;
 };
 
 class QtFileSystemService final : public FileSystemService {
