@@ -37,12 +37,12 @@ void convert(const ConvertOptions& options)
 
     const std::vector<PageRange> ranges = options.ranges.value_or(std::vector<PageRange>{{1, document->pageCount()}});
     const PageSelection selection = selectPages(ranges, document->pageCount());
-    for (const PageRange& skipped : selection.skipped)
-        std::fprintf(stderr, "pdf2swf: warning: '%s' has %d pages; skipping %s\n", options.pdfPath.c_str(),
-                     document->pageCount(), rangesText({skipped}).c_str());
     if (selection.pages.empty())
         throw ConvertError(options.pdfPath, "no page of the selection " + rangesText(ranges) + " lies in the document ("
                                                 + std::to_string(document->pageCount()) + " pages)");
+    for (const PageRange& skipped : selection.skipped)
+        std::fprintf(stderr, "pdf2swf: warning: '%s' has %d pages; skipping %s\n", options.pdfPath.c_str(),
+                     document->pageCount(), rangesText({skipped}).c_str());
 
     std::optional<ViewerTemplate> viewer;
     if (!options.viewerPath.empty())

@@ -8,7 +8,11 @@
 #include <goo/GooString.h>
 #include <splash/SplashBitmap.h>
 
+#include <Error.h>
+
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fcntl.h>
@@ -16,12 +20,32 @@
 
 namespace pdf2swf {
 
+namespace {
+
+// The engine's complaints while a document opens are summed up by our own one-line error;
+// later ones (damaged page content) become warnings, a limited number of them.
+thread_local bool t_opening = false;
+std::atomic<int> g_warningsLeft{20};
+
+void reportEngineMessage(ErrorCategory, Goffset, const char* message)
+{
+    if (t_opening)
+        return;
+    const int left = g_warningsLeft.fetch_sub(1);
+    if (left > 0)
+        std::fprintf(stderr, "pdf2swf: warning: %s\n", message);
+    else if (left == 0)
+        std::fprintf(stderr, "pdf2swf: warning: further warnings of the PDF engine are not shown\n");
+}
+
+} // namespace
+
 void SplashPageRenderer::initialiseEngine(const std::string& dataDir)
 {
     std::error_code ec;
     const bool usable = !dataDir.empty() && std::filesystem::is_directory(std::filesystem::path(dataDir) / "cMap", ec);
     globalParams = std::make_unique<GlobalParams>(usable ? dataDir.c_str() : nullptr);
-    globalParams->setErrQuiet(false);
+    setErrorCallback(reportEngineMessage);
 }
 
 std::unique_ptr<SplashPageRenderer> SplashPageRenderer::open(const std::string& pdfPath)
@@ -32,7 +56,9 @@ std::unique_ptr<SplashPageRenderer> SplashPageRenderer::open(const std::string& 
         throw ConvertError(pdfPath, std::string("cannot open the PDF file: ") + std::strerror(errno));
     ::close(fd);
 
+    t_opening = true;
     auto document = std::make_unique<PDFDoc>(std::make_unique<GooString>(pdfPath));
+    t_opening = false;
     if (!document->isOk()) {
         switch (document->getErrorCode()) {
         case errEncrypted:

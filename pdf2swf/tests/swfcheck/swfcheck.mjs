@@ -2,7 +2,9 @@
 // header, tag counts, per-frame scripts, buttons, bitmaps, clips. Problems the parser does not
 // report itself (bitmap data of the wrong size, characters used before they are defined,
 // colours not premultiplied) are listed under "problems".
-// Usage: node swfcheck.mjs <movie.swf>
+// Usage: node swfcheck.mjs [--lines] <movie.swf>
+// With --lines the summary comes as one "path=value" line per value (frames.0.stop=true),
+// which tests without a JSON reader can take apart.
 import fs from "node:fs";
 import zlib from "node:zlib";
 import { parseSwf } from "swf-parser";
@@ -99,6 +101,37 @@ function checkLossless(tag, problems) {
   return { format, colors: format === 3 ? tableEntries : undefined };
 }
 
+// Every path of a filled shape must end where it started, or the fill leaks.
+function checkPathsClose(tag, problems, where) {
+  let start = null;
+  let pen = { x: 0, y: 0 };
+  const closeCheck = () => {
+    if (start && (pen.x !== start.x || pen.y !== start.y))
+      problems.push(`${where}: shape ${tag.id} has an open path (${start.x},${start.y} to ${pen.x},${pen.y})`);
+  };
+  for (const record of tag.shape.records) {
+    if (record.moveTo !== undefined) {
+      closeCheck();
+      pen = { ...record.moveTo };
+      start = { ...pen };
+    } else if (record.delta !== undefined) {
+      pen = { x: pen.x + record.delta.x, y: pen.y + record.delta.y };
+    }
+  }
+  closeCheck();
+}
+
+function flatten(value, path, out) {
+  if (value !== null && typeof value === "object") {
+    const entries = Array.isArray(value) ? value.map((v, i) => [i, v]) : Object.entries(value);
+    if (Array.isArray(value)) out.push(`${path}.length=${value.length}`);
+    for (const [key, v] of entries) flatten(v, path ? `${path}.${key}` : String(key), out);
+  } else {
+    out.push(`${path}=${Array.isArray(value) ? value.join(" ") : value}`);
+  }
+  return out;
+}
+
 function summariseTimeline(tags, defined, problems, where) {
   const frames = [];
   let frame = { actions: [], placed: [] };
@@ -120,6 +153,7 @@ function summariseTimeline(tags, defined, problems, where) {
         }
         break;
       case TagType.DefineShape:
+        checkPathsClose(tag, problems, where);
         for (const fill of tag.shape.initialStyles.fill)
           if (fill.bitmapId !== undefined && !defined.has(fill.bitmapId))
             problems.push(`${where}: shape ${tag.id} fills with undefined bitmap ${fill.bitmapId}`);
@@ -134,7 +168,8 @@ function summariseTimeline(tags, defined, problems, where) {
 }
 
 function main() {
-  const file = process.argv[2];
+  const lines = process.argv[2] === "--lines";
+  const file = process.argv[lines ? 3 : 2];
   const bytes = fs.readFileSync(file);
   const movie = parseSwf(bytes);
   const problems = [];
@@ -198,7 +233,8 @@ function main() {
     editTexts: texts,
     problems,
   };
-  process.stdout.write(JSON.stringify(summary, null, 1) + "\n");
+  if (lines) process.stdout.write(flatten(summary, "", []).join("\n") + "\n");
+  else process.stdout.write(JSON.stringify(summary, null, 1) + "\n");
 }
 
 try {
