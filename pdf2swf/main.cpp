@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <csignal>
+#include <mutex>
 #include <cstdio>
 #include <optional>
 #include <thread>
@@ -71,9 +72,15 @@ void convert(const ConvertOptions& options)
     for (size_t i = 0; i < selection.pages.size(); ++i)
         jobs.push_back({selection.pages[i], composer.bitmapId(i)});
 
-    const std::string pdfPath = options.pdfPath;
-    const PageRendererFactory openRenderer = [pdfPath]() -> std::unique_ptr<PageRenderer> {
-        return SplashPageRenderer::open(pdfPath);
+    // The first worker takes over the document opened here; the others open their own.
+    std::mutex handOver;
+    const PageRendererFactory openRenderer = [&]() -> std::unique_ptr<PageRenderer> {
+        {
+            std::lock_guard lock(handOver);
+            if (document)
+                return std::move(document);
+        }
+        return SplashPageRenderer::open(options.pdfPath);
     };
     const int workers = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     ParallelConverter converter(openRenderer, PageEncoder(), options.zoomDpi, workers);

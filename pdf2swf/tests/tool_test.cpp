@@ -54,6 +54,11 @@ struct OutputType {
     bool viewer;
 };
 
+void PrintTo(const OutputType& type, std::ostream* os)
+{
+    *os << type.name;
+}
+
 class OutputTypes : public ReaderTest, public ::testing::WithParamInterface<OutputType> {};
 
 TEST_P(OutputTypes, MovieHoldsTheSelectedPagesWithTheirControls)
@@ -208,6 +213,11 @@ struct ReferenceCase {
     double tolerance;
 };
 
+void PrintTo(const ReferenceCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ReferencePictures : public ReaderTest, public ::testing::WithParamInterface<ReferenceCase> {};
 
 TEST_P(ReferencePictures, FrameOneShowsThePage)
@@ -253,6 +263,11 @@ struct BadInput {
     std::string message;           // part of the message
     std::string named;             // the file the message names
 };
+
+void PrintTo(const BadInput& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class BadInputs : public ::testing::TestWithParam<BadInput> {
 protected:
