@@ -4,6 +4,7 @@
 #include "deflater.h"
 #include "tagwriter.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace swf {

@@ -2,6 +2,7 @@
 // Where a movie's bytes go: appended in order, with the few header bytes whose value is
 // known only at the end written again at their offset. A failed write throws.
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>

@@ -33,7 +33,7 @@ constexpr uint16_t navigationButtonIdCount = 6;
 uint16_t writeNavigationButton(swf::ByteSink& sink, uint16_t firstId, NavigationIcon icon, const ButtonLook& look,
                                std::vector<swf::ButtonAction> actions);
 
-// Pixel outline of an icon inside a button of the given size (clockwise, y downwards).
+// Outlines (in twips) of an icon inside a button of the given size in pixels.
 std::vector<std::vector<std::pair<int32_t, int32_t>>> iconOutlineTwips(NavigationIcon icon, int widthPixels,
                                                                        int heightPixels);
 
