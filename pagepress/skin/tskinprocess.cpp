@@ -42,8 +42,17 @@ TSkinProcess::TSkinProcess(QWidget* parent)
 
 TSkinProcess::~TSkinProcess()
 {
-    delete m_image3.data();
-    delete m_image2.data();
+    discard(m_image3.data());
+    discard(m_image2.data());
+}
+
+void TSkinProcess::discard(QWidget* image)
+{
+    if (!image)
+        return;
+    // A widget being destroyed still sends events; the filter must not see it half gone.
+    image->removeEventFilter(this);
+    delete image;
 }
 
 void TSkinProcess::setPicture(const QImage& picture)
@@ -71,7 +80,7 @@ bool TSkinProcess::SetImage2(const QString& path)
 void TSkinProcess::SetImage2(const QImage& picture)
 {
     Q_ASSERT(parentWidget());
-    delete m_image2.data();
+    discard(m_image2.data());
     m_image2 = new QLabel(parentWidget());
     m_image2->setObjectName(QStringLiteral("Image2"));
     m_image2->setPixmap(transparentFill(picture));
@@ -91,7 +100,7 @@ bool TSkinProcess::SetImage3(const QString& path)
 void TSkinProcess::SetImage3(const QImage& strip)
 {
     Q_ASSERT(parentWidget() && m_image2);
-    delete m_image3.data();
+    discard(m_image3.data());
     m_image3 = new TssSkinButton(parentWidget());
     m_image3->setObjectName(QStringLiteral("Image3"));
     m_image3->setCaption(tr("Position"));
@@ -227,6 +236,10 @@ bool TSkinProcess::eventFilter(QObject* watched, QEvent* event)
 {
     if (!m_image3 || !m_image2)
         return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return false;
+    // Only mouse events get here, so the cast is safe.
     const auto* mouse = static_cast<const QMouseEvent*>(event);
     if (watched == m_image3.data()) {
         switch (event->type()) {

@@ -85,6 +85,7 @@ private:
     void Image3OnMouseUp();
     void fillTo(int rightEdge);
     int thumbHalf() const;
+    void discard(QWidget* image);
 
     QImage m_picture;
     QPointer<QLabel> m_image2;

@@ -167,6 +167,11 @@ TEST_F(ConvertThreadTest, AMissingToolGivesTheErrorBoxOfEachTypeAndGoesOn)
 
 TEST_F(ConvertThreadTest, NoPipeGivesOneBoxPerRunAndStartsNothing)
 {
+#ifdef __SANITIZE_ADDRESS__
+    // The sanitizer runtime needs descriptors of its own for its memory checks; with none
+    // left it reports false errors. The normal build runs this test.
+    GTEST_SKIP() << "descriptor exhaustion cannot run under the sanitizers";
+#endif
     FakeToolFolder folder;
     addDocument("first.pdf", 2);
     addDocument("second.pdf", 2);
