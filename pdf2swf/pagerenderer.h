@@ -1,0 +1,32 @@
+#pragma once
+// Turns pages of one open document into pixels. Pages are pictures for now; a renderer that
+// also hands out text as outlines can take this place later. One renderer per thread: the
+// PDF engine's document objects are not thread-safe.
+
+#include "bitmaptags.h"
+
+#include <functional>
+#include <memory>
+
+namespace pdf2swf {
+
+struct PageSizePoints {
+    double width = 0;  // as displayed, page rotation applied
+    double height = 0;
+};
+
+class PageRenderer {
+public:
+    virtual ~PageRenderer() = default;
+
+    virtual int pageCount() const = 0;
+    virtual PageSizePoints pageSize(int pageNumber) const = 0;
+    // Pixels 0x??RRGGBB: pages are opaque and the top byte is undefined. Valid until the
+    // next call.
+    virtual swf::PixelView render(int pageNumber, double dpi) = 0;
+};
+
+// Opens the document again, for one more thread. Throws ConvertError.
+using PageRendererFactory = std::function<std::unique_ptr<PageRenderer>()>;
+
+} // namespace pdf2swf
