@@ -74,4 +74,7 @@ PreviewBox::PreviewBox(QWidget* parent)
     QLabel* totalTag = pageLabel(QStringLiteral("Total:"), "lblTotalTag", this);
     totalTag->setGeometry(labels.left() + half, labels.top(), tagWidth, labels.height());
     m_lblTotal->setGeometry(labels.left() + half + tagWidth, labels.top(), half - tagWidth, labels.height());
+    // A little air between each tag and its number.
+    m_lblCurPage->setIndent(3);
+    m_lblTotal->setIndent(3);
 }
