@@ -195,7 +195,7 @@ protected:
 TEST_F(EndToEnd, AddPreviewChooseConvertAndEveryCheckedMovieHoldsItsSelectedPages)
 {
     const QString refcard = copyFixture("refcard-a4.pdf", "ref card.pdf");         // 3 pages
-    const QString spec = copyFixture("shared-mime-info-spec.pdf", "Grüße spec.pdf"); // 17 pages
+    const QString mime = copyFixture("shared-mime-info-spec.pdf", "Grüße mime.pdf"); // 17 pages
     const QString jlreq = copyFixture("test-jlreq.pdf", "jlreq.v2.pdf");            // 2 pages
     const QString skipped = copyFixture("Dongguan.pdf", "skipped.pdf");
     m_window = std::make_unique<TConverterForm1>();
@@ -206,7 +206,7 @@ TEST_F(EndToEnd, AddPreviewChooseConvertAndEveryCheckedMovieHoldsItsSelectedPage
     const MainWindowActions& a = m_window->actions();
 
     // Add File with the chooser.
-    m_openFiles.queuePick({refcard, spec, jlreq, skipped});
+    m_openFiles.queuePick({refcard, mime, jlreq, skipped});
     run(a.AddFileAct);
     ASSERT_EQ(list->rowCount(), 4);
 
@@ -274,7 +274,7 @@ TEST_F(EndToEnd, AddPreviewChooseConvertAndEveryCheckedMovieHoldsItsSelectedPage
     };
     const Movie movies[] = {
         {"ref card.swf", "ref card.pdf", {1, 3}, "auto"},
-        {"Grüße spec.swf", "Grüße spec.pdf", {2, 3, 4, 9}, "simple"},
+        {"Grüße mime.swf", "Grüße mime.pdf", {2, 3, 4, 9}, "simple"},
         {"jlreq.v2.swf", "jlreq.v2.pdf", {2}, "viewer"},
     };
     for (const Movie& movie : movies) {
@@ -304,7 +304,7 @@ TEST_F(EndToEnd, AddPreviewChooseConvertAndEveryCheckedMovieHoldsItsSelectedPage
         }
     }
     EXPECT_FALSE(progress.pages.empty()) << "the dialog showed page progress";
-    EXPECT_EQ(QDir(outputFolder).entryList(QDir::Files), (QStringList{"Grüße spec.swf", "jlreq.v2.swf", "ref card.swf"}))
+    EXPECT_EQ(QDir(outputFolder).entryList(QDir::Files), (QStringList{"Grüße mime.swf", "jlreq.v2.swf", "ref card.swf"}))
         << "nothing for the unchecked document, no temporary files left";
 }
 
