@@ -2,6 +2,7 @@
 
 #include "pagepress/forms/skinlayout.h"
 #include "pagepress/forms/skinresources.h"
+#include "pagepress/mainwindow/previewpanel.h"
 #include "pagepress/skin/tssskinbutton.h"
 
 #include <QLabel>
@@ -29,7 +30,7 @@ QLabel* pageLabel(const QString& text, const char* name, QWidget* parent)
 
 PreviewBox::PreviewBox(QWidget* parent)
     : QWidget(parent)
-    , m_panelPreview(new QWidget(this))
+    , m_panelPreview(new PreviewPanel(this))
     , m_lblPreviewTip(new QLabel(QStringLiteral("Please Click the next page to preview"), m_panelPreview))
     , m_btnPrevPage(new skin::TssSkinButton(skin::skinImage(skin::SkinArt::PrevPageButton),
                                             skin::skinCaption(skin::SkinArt::PrevPageButton), this))
@@ -41,11 +42,9 @@ PreviewBox::PreviewBox(QWidget* parent)
     setObjectName(QStringLiteral("PreviewBox"));
     setGeometry(main::PreviewBox);
 
-    // A page is drawn straight onto the panel, over its window colour.
+    // A page is drawn onto the panel, over its window colour.
     m_panelPreview->setObjectName(QStringLiteral("PanelPreview"));
     m_panelPreview->setGeometry(local(main::PreviewPanel));
-    m_panelPreview->setAutoFillBackground(true);
-    m_panelPreview->setBackgroundRole(QPalette::Base);
     m_panelPreview->hide();
 
     m_lblPreviewTip->setObjectName(QStringLiteral("lblPreviewTip"));
@@ -75,4 +74,7 @@ PreviewBox::PreviewBox(QWidget* parent)
     QLabel* totalTag = pageLabel(QStringLiteral("Total:"), "lblTotalTag", this);
     totalTag->setGeometry(labels.left() + half, labels.top(), tagWidth, labels.height());
     m_lblTotal->setGeometry(labels.left() + half + tagWidth, labels.top(), half - tagWidth, labels.height());
+    // A little air between each tag and its number.
+    m_lblCurPage->setIndent(3);
+    m_lblTotal->setIndent(3);
 }

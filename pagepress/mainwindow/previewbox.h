@@ -3,6 +3,8 @@
 // its tip, the page buttons and the page labels. It only builds and lays out the controls;
 // the window decides what they show. UI thread only.
 
+#include "pagepress/mainwindow/previewpanel.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -17,7 +19,7 @@ class PreviewBox : public QWidget {
 public:
     explicit PreviewBox(QWidget* parent = nullptr);
 
-    QWidget* PanelPreview() const { return m_panelPreview; }
+    PreviewPanel* PanelPreview() const { return m_panelPreview; }
     QLabel* lblPreviewTip() const { return m_lblPreviewTip; }
     skin::TssSkinButton* btnPrevPage() const { return m_btnPrevPage; }
     skin::TssSkinButton* btnNextPage() const { return m_btnNextPage; }
@@ -25,7 +27,7 @@ public:
     QLabel* lblTotal() const { return m_lblTotal; }
 
 private:
-    QWidget* m_panelPreview;
+    PreviewPanel* m_panelPreview;
     QLabel* m_lblPreviewTip;
     skin::TssSkinButton* m_btnPrevPage;
     skin::TssSkinButton* m_btnNextPage;

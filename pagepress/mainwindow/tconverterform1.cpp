@@ -15,6 +15,7 @@
 #include "pagepress/mainwindow/languagesupportfile.h"
 #include "pagepress/mainwindow/optionspanel.h"
 #include "pagepress/mainwindow/previewbox.h"
+#include "pagepress/mainwindow/taboutform.h"
 #include "pagepress/module/muicontext.h"
 #include "pagepress/skin/tssskinbutton.h"
 #include "pagepress/skin/tssskinform.h"
@@ -39,6 +40,7 @@
 #include <QUrl>
 
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -82,9 +84,12 @@ TConverterForm1::TConverterForm1(QWidget* parent)
     createMenus();
     setUpActions();
 
-    // The preview hook of PanelPreview comes with the preview's drawing.
+    // Every paint of the panel draws the focused document's page over it.
+    m_preview->PanelPreview()->setDrawer([this](QImage& surface) { PreviewWndProc(surface); });
     m_pagesEditArmed = true;
     m_previewDoc = 0;
+    connectOptions();
+    connect(m_TntLV, &FileListView::rowSelectionChanged, this, &TConverterForm1::TntLVSelectItem);
     FillOutputTypes();
     m_lblTitle->setText(context().Title);
     setWindowTitle(context().Title);
@@ -220,6 +225,8 @@ void TConverterForm1::setUpActions()
     a.OpenAct->setExecuteHandler([this] { ShellOpen(m_options->edtOutputFolder()->text()); });
     for (uikit::Action* pageMode : {a.AllPageAct, a.PageRangeAct, a.CurrentPageAct})
         pageMode->setUpdateRule(hasFocusedRow);
+    a.PrevPageAct->setExecuteHandler([this] { PrevPageActExecute(); });
+    a.NextPageAct->setExecuteHandler([this] { NextPageActExecute(); });
     a.PrevPageAct->setUpdateRule([this] {
         const TItemInfo* record = FocusedRecord();
         return record && record->currentPage > 1;
@@ -261,8 +268,8 @@ void TConverterForm1::FillOutputTypes()
     for (int32_t type = 0; type < OutputTypeCount; ++type)
         types->addItem(OutputTypeName(type), type);
     types->setCurrentIndex(0);
-    // Type 0 plays by itself at the chosen speed, so the speed can be edited.
-    m_options->edtFramerate()->setEnabled(true);
+    // With no row selected this only sets the play speed edit's state.
+    cboOutputTypeSelect();
 }
 
 void TConverterForm1::SetDefaultOutputFolder()
@@ -405,14 +412,16 @@ void TConverterForm1::HelpContentActExecute()
 
 void TConverterForm1::AboutActExecute()
 {
-    const MuiContext& about = context();
-    QString text = about.Title;
-    if (!about.Version.isEmpty())
-        text += QStringLiteral("\nVersion ") + about.Version;
-    if (!about.CopyrightLine.isEmpty())
-        text += QLatin1Char('\n') + about.CopyrightLine;
-    uikit::messageService().show(this, text, QStringLiteral("About"), uikit::MessageButtons::Ok,
-                                 uikit::MessageIcon::Information);
+    std::unique_ptr<TAboutForm> about;
+    try {
+        about = std::make_unique<TAboutForm>(this);
+    } catch (const std::runtime_error& error) {
+        // A broken installation: say what is missing instead of showing nothing.
+        uikit::messageService().show(this, QString::fromUtf8(error.what()), context().Title,
+                                     uikit::MessageButtons::Ok, uikit::MessageIcon::Critical);
+        return;
+    }
+    about->showModal();
 }
 
 void TConverterForm1::ClosePreviewDocument()
@@ -420,6 +429,8 @@ void TConverterForm1::ClosePreviewDocument()
     if (m_previewDoc > 0)
         pdfEngine().close(m_previewDoc);
     m_previewDoc = 0;
+    // The page drawn from it must not stay on the panel.
+    m_preview->PanelPreview()->update();
 }
 
 void TConverterForm1::closeEvent(QCloseEvent* event)

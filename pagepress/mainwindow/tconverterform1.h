@@ -14,13 +14,17 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class CaptionMenuBar;
+struct NumberField;
 class EmptyListFace;
 class FileListView;
 class OptionsPanel;
 class PreviewBox;
+class QImage;
 class QLabel;
+class QLineEdit;
 class QMenu;
 struct TItemInfo;
 
@@ -55,6 +59,8 @@ public:
     int CheckedCount() const;
     // Opens a file, folder or link with the desktop; failures are not reported.
     void ShellOpen(const QString& target);
+    // The engine handle of the previewed document; 0 while none is open.
+    int32_t previewDocument() const { return m_previewDoc; }
 
     const MainWindowActions& actions() const { return m_actions; }
     uikit::ActionList* TntActionList1() const { return m_actionList; }
@@ -94,6 +100,34 @@ private:
     void AboutActExecute();
     void ClosePreviewDocument();
 
+    // The options panel (tconverterform1options.cpp).
+    void connectOptions();
+    void cboOutputTypeSelect();
+    void UpdateTypeColumn(int row, const TItemInfo& record);
+    void UpdateFrameRateEnabled();
+    void edtResolutionChange();
+    void edtFramerateChange();
+    // The common check of the two number edits; returns the value to store, if any.
+    std::optional<int32_t> CheckNumberEdit(QLineEdit* edit, const NumberField& field);
+    void SetPageMode(int32_t pageMode);
+    void UpdatePagesColumn(const TItemInfo& record);
+    void ShowPageMode(const TItemInfo& record);
+    void edtPagesChange();
+    void ShowOptions(const TItemInfo& record);
+    void BrowseActExecute();
+    void ApplyOptions(int row, TItemInfo& record);
+    // The output folder to convert into, created if missing; false when there is none.
+    bool PrepareOutputFolder();
+    void ConvertActExecute();
+
+    // The page preview (tconverterform1preview.cpp).
+    void PreviewWndProc(QImage& surface);
+    void RenderPreview(const TItemInfo& record, QImage& surface);
+    void RefreshPreview();
+    void TntLVSelectItem(int row, bool selected);
+    void PrevPageActExecute();
+    void NextPageActExecute();
+
     skin::TssSkinForm* m_skinBG = nullptr;
     QLabel* m_lblTitle = nullptr;
     CaptionMenuBar* m_coolBar = nullptr;
@@ -116,4 +150,7 @@ private:
 
     int32_t m_previewDoc = 0;      // previewDoc: engine handle of the previewed document, 0 none
     bool m_pagesEditArmed = true;  // pagesEditArmed: edtPages changes come from the user
+    // Off while the panel shows a record's own values: they are not typed and must not be
+    // stored into the focused record, which may be another one (Select All).
+    bool m_numberEditsArmed = true;
 };

@@ -16,8 +16,8 @@
 #include <exception>
 
 const char* const CompanyName = "Brenlow Studio";
-const char* const HomePageAddress = "https://www.brenlow.example/pdf-to-flash/";
-const char* const SupportAddress = "https://www.brenlow.example/support/";
+const char* const HomePageAddress = "https://brenlow.example/pdf-to-flash/";
+const char* const SupportAddress = "https://brenlow.example/support/";
 const char* const CopyrightText = "Copyright (C) 2026 Brenlow Studio. All rights reserved.";
 
 namespace {
