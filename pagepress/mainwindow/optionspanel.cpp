@@ -113,3 +113,9 @@ QLabel* OptionsPanel::addLabel(const char* name, const QString& text, const QRec
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
+
+void OptionsPanel::showOutputFolder(const QString& folder)
+{
+    m_edtOutputFolder->setText(folder);
+    m_edtOutputFolder->setCursorPosition(0);
+}

@@ -27,6 +27,8 @@ public:
     QRadioButton* rbPages() const { return m_rbPages; }
     QLineEdit* edtPages() const { return m_edtPages; }
     QLineEdit* edtOutputFolder() const { return m_edtOutputFolder; }
+    // Shows a folder from its beginning (a long path is cut at its end, not its start).
+    void showOutputFolder(const QString& folder);
     skin::TssSkinButton* btnBrowes() const { return m_btnBrowes; }
     skin::TssSkinButton* btnOpen() const { return m_btnOpen; }
 

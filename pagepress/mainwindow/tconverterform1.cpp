@@ -281,7 +281,7 @@ void TConverterForm1::SetDefaultOutputFolder()
                                            QLatin1Char('/') + context().Title);
     // Creating the folder may fail (read-only documents folder); Browse still offers another.
     QDir().mkpath(folder);
-    m_options->edtOutputFolder()->setText(folder);
+    m_options->showOutputFolder(folder);
 }
 
 void TConverterForm1::AddFiles(const QStringList& paths, ReportFailures report)

@@ -189,7 +189,7 @@ void TConverterForm1::BrowseActExecute()
     const QString folder = uikit::FolderBrowser::instance().chooseFolder(
         this, QStringLiteral("Please Select Output Folder"), QString());
     if (!folder.isEmpty())
-        m_options->edtOutputFolder()->setText(folder);
+        m_options->showOutputFolder(folder);
 }
 
 void TConverterForm1::ApplyOptions(int row, TItemInfo& record)
