@@ -1,6 +1,6 @@
 #include "pagepress/mainwindow/tconverterform1.h"
 
-#include "guiapp.h"
+#include "uikit/testing/guiapp.h"
 #include "pagepress/documents/adding/taddfiletipform.h"
 #include "pagepress/documents/itemlist.h"
 #include "pagepress/documents/testing/scriptedpdfengine.h"

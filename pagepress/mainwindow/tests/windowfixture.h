@@ -3,7 +3,7 @@
 // service scripted: message boxes, file chooser, folder browser and shell. The folder holds
 // the installed pictures (Skins/about.bmp, Skins/progress.bmp) copied from the staged tree.
 
-#include "guiapp.h"
+#include "uikit/testing/guiapp.h"
 #include "pagepress/documents/itemlist.h"
 #include "pagepress/mainwindow/filelistview.h"
 #include "pagepress/mainwindow/optionspanel.h"

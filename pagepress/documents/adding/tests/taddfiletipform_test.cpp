@@ -1,6 +1,6 @@
 #include "pagepress/documents/adding/taddfiletipform.h"
 
-#include "guiapp.h"
+#include "uikit/testing/guiapp.h"
 #include "pagepress/documents/testing/scriptedpdfengine.h"
 #include "pagepress/module/muicontext.h"
 #include "pagepress/skin/tssskinbutton.h"
