@@ -20,7 +20,7 @@ constexpr size_t maxOutlineFonts = 24;  // each holds a glyph bitmap cache of it
 constexpr size_t maxCachedGlyphs = 40000;
 constexpr double unitsPerEm = fontUnitsPerEm;
 constexpr double curveToleranceUnits = 0.5; // 1/2048 em
-constexpr int piecesPerCurve = 6; // when testing how contours overlap
+constexpr int piecesPerCurve = 4; // when testing how contours overlap
 
 struct Point {
     double x = 0;
@@ -52,20 +52,24 @@ public:
         finishContour();
         m_shape.moveTo(rounded(p.x), rounded(p.y));
         m_polygon = {p};
+        m_tested.clear();
         m_pen = p;
     }
     void lineTo(Point p)
     {
         m_shape.lineTo(rounded(p.x), rounded(p.y));
         m_polygon.push_back(p);
+        m_tested.push_back(true);
         m_pen = p;
     }
+    // The overlap test looks at one piece of each curve: enough to tell which side is inside.
     void quadTo(Point c, Point p)
     {
         m_shape.curveTo(rounded(c.x), rounded(c.y), rounded(p.x), rounded(p.y));
         for (int i = 1; i <= piecesPerCurve; ++i) {
             const double t = double(i) / piecesPerCurve;
             m_polygon.push_back(lerp(lerp(m_pen, c, t), lerp(c, p, t), t));
+            m_tested.push_back(i == piecesPerCurve / 2 + 1);
         }
         m_pen = p;
     }
@@ -90,31 +94,31 @@ public:
     void finishContour()
     {
         m_shape.close();
-        if (m_polygon.size() >= 3)
-            m_polygons.push_back(std::move(m_polygon));
+        if (m_polygon.size() >= 3) {
+            // The closing edge, back to the start.
+            m_tested.resize(m_polygon.size(), true);
+            GlyphOutliner::Polygons::value_type pairs;
+            for (const Point& p : m_polygon)
+                pairs.emplace_back(p.x, p.y);
+            m_polygons.push_back(std::move(pairs));
+            m_testedEdges.push_back(std::move(m_tested));
+        }
         m_polygon.clear();
+        m_tested.clear();
     }
 
     swf::GlyphShapeBuilder& shape() { return m_shape; }
-    const std::vector<std::vector<std::pair<double, double>>>& polygons() const { return m_pairs; }
-    void finish()
-    {
-        finishContour();
-        for (const auto& polygon : m_polygons) {
-            std::vector<std::pair<double, double>> pairs;
-            for (const Point& p : polygon)
-                pairs.emplace_back(p.x, p.y);
-            m_pairs.push_back(std::move(pairs));
-        }
-    }
+    const GlyphOutliner::Polygons& polygons() const { return m_polygons; }
+    const std::vector<std::vector<bool>>& testedEdges() const { return m_testedEdges; }
 
 private:
     static int32_t rounded(double v) { return static_cast<int32_t>(std::lround(v)); }
 
     swf::GlyphShapeBuilder m_shape;
     std::vector<Point> m_polygon;
-    std::vector<std::vector<Point>> m_polygons;
-    std::vector<std::vector<std::pair<double, double>>> m_pairs;
+    std::vector<bool> m_tested;
+    GlyphOutliner::Polygons m_polygons;
+    std::vector<std::vector<bool>> m_testedEdges;
     Point m_pen;
 };
 
@@ -212,8 +216,8 @@ std::shared_ptr<const GlyphOutline> GlyphOutliner::outline(SplashFont& pageFont,
             collector.lineTo(units(x, y));
         }
     }
-    collector.finish();
-    if (!fillsAlike(collector.polygons()))
+    collector.finishContour();
+    if (!fillsAlike(collector.polygons(), &collector.testedEdges()))
         return nullptr;
 
     auto glyph = std::make_shared<GlyphOutline>();
@@ -228,29 +232,47 @@ std::shared_ptr<const GlyphOutline> GlyphOutliner::outline(SplashFont& pageFont,
     return glyph;
 }
 
-bool GlyphOutliner::fillsAlike(const std::vector<std::vector<std::pair<double, double>>>& polygons)
+bool GlyphOutliner::fillsAlike(const Polygons& polygons, const std::vector<std::vector<bool>>* tested)
 {
     struct Edge {
         double x0, y0, x1, y1;
+        bool tested;
     };
     std::vector<Edge> edges;
     double top = INFINITY, bottom = -INFINITY;
-    for (const auto& polygon : polygons)
+    for (size_t p = 0; p < polygons.size(); ++p) {
+        const auto& polygon = polygons[p];
         for (size_t i = 0; i < polygon.size(); ++i) {
             const auto& [x0, y0] = polygon[i];
             const auto& [x1, y1] = polygon[(i + 1) % polygon.size()];
-            edges.push_back({x0, y0, x1, y1});
+            edges.push_back({x0, y0, x1, y1, !tested || (*tested)[p][i]});
             top = std::min(top, y0);
             bottom = std::max(bottom, y0);
         }
+    }
     if (edges.empty())
         return true;
 
+    // Contours whose boxes do not meet cannot overlap (font outlines do not cross themselves).
+    std::vector<std::array<double, 4>> boxes;
+    for (const auto& polygon : polygons) {
+        std::array<double, 4> box{INFINITY, INFINITY, -INFINITY, -INFINITY};
+        for (const auto& [x, y] : polygon)
+            box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x), std::max(box[3], y)};
+        boxes.push_back(box);
+    }
+    bool apart = true;
+    for (size_t i = 0; i < boxes.size() && apart; ++i)
+        for (size_t j = i + 1; j < boxes.size() && apart; ++j)
+            apart = boxes[i][2] < boxes[j][0] || boxes[j][2] < boxes[i][0] || boxes[i][3] < boxes[j][1] || boxes[j][3] < boxes[i][1];
+    if (apart)
+        return true;
+
     // Edges sorted into horizontal bands, so a winding number looks at a few of them only.
-    constexpr int bandCount = 32;
+    const int bandCount = std::clamp(static_cast<int>(edges.size() / 4), 8, 256);
     const double bandHeight = std::max(1e-9, (bottom - top) / bandCount);
     auto band = [&](double y) { return std::clamp(static_cast<int>((y - top) / bandHeight), 0, bandCount - 1); };
-    std::array<std::vector<const Edge*>, bandCount> bands;
+    std::vector<std::vector<const Edge*>> bands(static_cast<size_t>(bandCount));
     for (const Edge& e : edges) {
         if (e.y0 == e.y1)
             continue;
@@ -277,6 +299,8 @@ bool GlyphOutliner::fillsAlike(const std::vector<std::vector<std::pair<double, d
     // exactly one contour; otherwise the two rules fill differently somewhere.
     constexpr double offset = 0.5; // font units
     for (const Edge& e : edges) {
+        if (!e.tested)
+            continue;
         const double length = std::hypot(e.x1 - e.x0, e.y1 - e.y0);
         if (length < 2 * offset)
             continue;

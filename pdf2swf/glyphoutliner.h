@@ -31,9 +31,11 @@ public:
     // Null when the rasteriser cannot outline the glyph or players would fill it wrongly.
     std::shared_ptr<const GlyphOutline> outline(SplashFont& pageFont, const FontKey& key, uint32_t code, uint32_t unicode);
 
-    // Exposed for tests: whether even-odd filling of these closed polygons equals
-    // nonzero filling (no overlaps, no contours turning the same way inside each other).
-    static bool fillsAlike(const std::vector<std::vector<std::pair<double, double>>>& polygons);
+    using Polygons = std::vector<std::vector<std::pair<double, double>>>;
+    // Whether even-odd filling of these closed polygons equals nonzero filling (no overlaps,
+    // no contours turning the same way inside each other), tested just beside the middle of
+    // each edge, or of the edges flagged in tested (edge j runs from point j to j + 1).
+    static bool fillsAlike(const Polygons& polygons, const std::vector<std::vector<bool>>* tested = nullptr);
 
 private:
     SplashFont* outlineFont(SplashFontFile* file);

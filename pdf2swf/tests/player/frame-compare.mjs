@@ -6,16 +6,18 @@
 // full), then the mean absolute difference per colour channel is taken, in 0-255 units, over
 // the inked area: the pixels that are not white (below 250 in some channel) in either
 // smoothed picture. Pages with little ink thus count as much as full ones. For scale, the
-// same metric between the reference and itself moved by one pixel is printed too.
+// same metric between the reference and itself moved by one pixel is printed too. A glyph or
+// picture missing in a corner hardly moves a page's mean, so the worst 16x16 tile (the mean
+// over its pixels, tiles with ink only) is printed as well.
 //
 // Usage: node frame-compare.mjs <pdf2swf> <output folder> <case>...
 // where each case is name=<name>,pdf=<file>,page=<n>,dpi=<d>[,args=<switch switch ...>]
-// Prints one line per case: "<name>=<difference> shifted=<difference of the moved reference>
-// size=<width>x<height>", or "<name>=error <why>".
+// Prints one line per case: "<name>=<difference> tile=<worst tile> at=<its x,y> shifted=<difference
+// of the moved reference> size=<width>x<height>", or "<name>=error <why>".
 import { execFileSync } from "node:child_process";
 import fs from "node:fs";
 import path from "node:path";
-import { launchBrowser, openMovie, startServer } from "./rufflestage.mjs";
+import { launchBrowser, openMovie, showMovie, stageSize, startServer } from "./rufflestage.mjs";
 
 const [tool, outDir, ...caseArgs] = process.argv.slice(2);
 fs.mkdirSync(outDir, { recursive: true });
@@ -70,21 +72,39 @@ function boxBlur(p) {
   return out;
 }
 
+const TILE = 16;
+
+// { mean, worstTile } of the smoothed pictures' difference over the inked area.
 export function blurredDifference(a, b) {
   const w = Math.min(a.width, b.width), h = Math.min(a.height, b.height);
   const ba = boxBlur(cropTo(a, w, h)), bb = boxBlur(cropTo(b, w, h));
+  const tilesX = Math.ceil(w / TILE);
+  const tileSum = new Float64Array(tilesX * Math.ceil(h / TILE));
+  const tileInk = new Uint8Array(tileSum.length);
   let sum = 0, count = 0;
-  for (let i = 0; i < ba.length; i += 3) {
-    let ink = false, d = 0;
-    for (let c = 0; c < 3; c++) {
-      ink ||= ba[i + c] < 250 || bb[i + c] < 250;
-      d += Math.abs(ba[i + c] - bb[i + c]);
+  for (let y = 0; y < h; y++)
+    for (let x = 0; x < w; x++) {
+      const i = (y * w + x) * 3;
+      let ink = false, d = 0;
+      for (let c = 0; c < 3; c++) {
+        ink ||= ba[i + c] < 250 || bb[i + c] < 250;
+        d += Math.abs(ba[i + c] - bb[i + c]);
+      }
+      const tile = Math.floor(y / TILE) * tilesX + Math.floor(x / TILE);
+      tileSum[tile] += d / 3;
+      if (!ink) continue;
+      tileInk[tile] = 1;
+      sum += d / 3;
+      count++;
     }
-    if (!ink) continue;
-    sum += d / 3;
-    count++;
-  }
-  return count ? sum / count : 0;
+  let worst = 0, worstAt = 0;
+  for (let t = 0; t < tileSum.length; t++)
+    if (tileInk[t] && tileSum[t] / (TILE * TILE) > worst) {
+      worst = tileSum[t] / (TILE * TILE);
+      worstAt = t;
+    }
+  return { mean: count ? sum / count : 0, worstTile: worst,
+           worstTileAt: [(worstAt % tilesX) * TILE, Math.floor(worstAt / tilesX) * TILE] };
 }
 
 // The picture moved right by one pixel (the first column repeated).
@@ -108,6 +128,7 @@ function cropTo(p, w, h) {
 const cases = caseArgs.map(parseCase);
 const server = await startServer(outDir);
 const browser = await launchBrowser();
+let page;
 try {
   for (const c of cases) {
     try {
@@ -116,18 +137,20 @@ try {
       const refBase = path.join(outDir, `${c.name}-pdftoppm`);
       execFileSync("pdftoppm", ["-png", "-r", c.dpi, "-f", c.page, "-l", c.page, "-cropbox", "-singlefile", c.pdf, refBase]);
       const reference = picture(`${refBase}.png`);
-      const { page, w, h } = await openMovie(browser, server.base, movie);
-      await page.waitForTimeout(2500);
+      const { w, h } = stageSize(movie);
+      if (page) await showMovie(page, movie, w, h);
+      else ({ page } = await openMovie(browser, server.base, movie));
+      await page.waitForTimeout(1500);
       const shot = path.join(outDir, `${c.name}-ruffle.png`);
       await page.screenshot({ path: shot });
-      await page.close();
       // The tool rounds the page size to whole pixels, pdftoppm may take one more: compare
       // the common area.
       const width = Math.min(w, reference.width), height = Math.min(h, reference.height);
       const shown = picture(shot, { x: 0, y: 0, w: width, h: height });
       const d = blurredDifference(shown, reference);
       const control = blurredDifference(shifted(reference), reference);
-      console.log(`${c.name}=${d.toFixed(3)} shifted=${control.toFixed(3)} size=${width}x${height}`);
+      console.log(`${c.name}=${d.mean.toFixed(3)} tile=${d.worstTile.toFixed(3)} at=${d.worstTileAt.join(",")} ` +
+                  `shifted=${control.mean.toFixed(3)} size=${width}x${height}`);
     } catch (e) {
       console.log(`${c.name}=error ${String(e.message ?? e).split("\n")[0]}`);
     }

@@ -20,6 +20,7 @@ window.RufflePlayer.config = { autoplay: "on", unmuteOverlay: "hidden", splashSc
 <script src="/ruffle/ruffle.js"></script>
 <script>
 window.startMovie = async (movie, w, h) => {
+  document.getElementById("stage").replaceChildren();
   const player = window.RufflePlayer.newest().createPlayer();
   player.id = "player";
   player.style.width = w + "px";
@@ -74,6 +75,12 @@ export async function openMovie(browser, base, movie) {
   const { w, h } = stageSize(movie);
   const page = await browser.newPage({ viewport: { width: w + 40, height: h + 40 }, deviceScaleFactor: 1 });
   await page.goto(base);
-  await page.evaluate(([m, w, h]) => window.startMovie(m, w, h), [`/movies/${encodeURIComponent(path.basename(movie))}`, w, h]);
+  await showMovie(page, movie, w, h);
   return { page, w, h };
+}
+
+// Replaces what the page shows by another movie (the player stays loaded).
+export async function showMovie(page, movie, w, h) {
+  await page.setViewportSize({ width: w + 40, height: h + 40 });
+  await page.evaluate(([m, w, h]) => window.startMovie(m, w, h), [`/movies/${encodeURIComponent(path.basename(movie))}`, w, h]);
 }
