@@ -15,6 +15,8 @@ struct PixelRect {
     int y = 0;
     int width = 0;
     int height = 0;
+
+    bool operator==(const PixelRect&) const = default;
 };
 
 class InkRegions {
