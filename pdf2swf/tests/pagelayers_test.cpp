@@ -180,6 +180,27 @@ TEST(MovieFonts, APageDefinesOnlyTheGlyphsNoEarlierPageDid)
     EXPECT_EQ(nextId, 12);
 }
 
+TEST(MovieFonts, PastTheGlyphLimitEverythingIsForgottenAndDefinedAgain)
+{
+    Glyphs glyphs;
+    pdf2swf::MovieFonts fonts;
+    uint16_t nextId = 1;
+    swf::ByteSink tags;
+    pdf2swf::PageText big;
+    for (uint32_t code = 0; code < pdf2swf::MovieFonts::maxGlyphs; ++code)
+        big.glyphs.push_back(glyphs.glyph(0x10000 + code, 0, 0));
+    fonts.define(big, [&] { return nextId++; }, tags);
+    EXPECT_EQ(fonts.glyphCount(), pdf2swf::MovieFonts::maxGlyphs);
+
+    pdf2swf::PageText next;
+    next.glyphs.push_back(glyphs.glyph(0x10000, 0, 0)); // known
+    next.glyphs.push_back(glyphs.glyph('z', 0, 0));     // one too many
+    fonts.define(next, [&] { return nextId++; }, tags);
+    EXPECT_EQ(fonts.glyphCount(), 2u);
+    EXPECT_EQ(fonts.slot(glyphs.font->key, 0x10000).fontId, 2);
+    EXPECT_EQ(fonts.slot(glyphs.font->key, 'z').fontId, 2);
+}
+
 TEST(PageTextLayout, RecordsFollowTheBaselinesAtThePagePositions)
 {
     Glyphs glyphs;
