@@ -1,9 +1,10 @@
 #pragma once
-// Lays the glyphs of a page out as static texts (DefineText2 contents): consecutive glyphs of
-// one orientation share a text whose matrix turns them, so upright text needs no matrix at
-// all; within a text, glyphs on one baseline in one font, size and colour form a record.
-// Positions are stage twips relative to the page's top-left corner. Drawing order is kept
-// unless a page would need too many texts. Stateless.
+// Lays the glyphs of a page out as static texts (DefineText2 contents): glyphs of one
+// orientation in one large square of the page share a text whose matrix turns them, so
+// upright text needs no turn at all; within a text, glyphs on one baseline in one font, size
+// and colour form a record. Positions are stage twips relative to the page's top-left
+// corner. Where glyphs lie over each other, their drawing order is kept, unless a page would
+// need too many texts for it. Stateless.
 
 #include "moviefonts.h"
 #include "pagetext.h"

@@ -218,28 +218,61 @@ TEST(PageTextLayout, RecordsFollowTheBaselinesAtThePagePositions)
     const std::vector<swf::StaticText> texts = pdf2swf::PageTextLayout::layout(text, 2, fonts);
     ASSERT_EQ(texts.size(), 1u);
     const swf::StaticText& t = texts[0];
-    // The text's origin is the first glyph's; upright text needs no turn.
-    EXPECT_EQ(t.matrix.translateXTwips, 410);
-    EXPECT_EQ(t.matrix.translateYTwips, 800);
+    // The text's origin is the middle of its cell of the page; upright text needs no turn.
+    EXPECT_EQ(t.matrix.translateXTwips, 32000);
+    EXPECT_EQ(t.matrix.translateYTwips, 32000);
     EXPECT_EQ(t.matrix.scaleX, swf::fixedOne);
     EXPECT_EQ(t.matrix.rotateSkew0, 0);
     ASSERT_EQ(t.records.size(), 2u);
     const swf::TextRecord& line1 = t.records[0];
     EXPECT_EQ(line1.heightTwips, 400);
-    EXPECT_EQ(line1.xTwips, 0);
-    EXPECT_EQ(line1.yTwips, 0);
+    EXPECT_EQ(line1.xTwips, 410 - 32000);
+    EXPECT_EQ(line1.yTwips, 800 - 32000);
     ASSERT_EQ(line1.glyphs.size(), 3u);
     EXPECT_EQ(line1.glyphs[0].advance, 230); // 10.25 -> 16 pixels, doubled, in twips
     EXPECT_EQ(line1.glyphs[1].advance, 240);
     EXPECT_EQ(line1.glyphs[2].index, 1u);
     const swf::TextRecord& line2 = t.records[1];
-    EXPECT_EQ(line2.xTwips, -10);
-    EXPECT_EQ(line2.yTwips, 800);
+    EXPECT_EQ(line2.xTwips, 400 - 32000);
+    EXPECT_EQ(line2.yTwips, 1600 - 32000);
     // Bounds, with a pixel of room: the leftmost glyph's origin, the second line's baseline,
     // and the first line's glyph tops (700 of 1024 units of a 400-twip em above it).
     EXPECT_EQ(t.bounds.xMinTwips, 400 - 20);
     EXPECT_EQ(t.bounds.yMaxTwips, 1600 + 20);
     EXPECT_EQ(t.bounds.yMinTwips, 526 - 20);
+}
+
+TEST(PageTextLayout, LargePagesAreCutIntoCellsAndOverlapsKeepTheirOrder)
+{
+    Glyphs glyphs; // glyphs half an em wide: 5 pixels
+    pdf2swf::PageText text;
+    // Cells are 64000 twips, 3200 pixels, wide. Back and forth between two of them: two texts.
+    for (double x : {100.0, 5000.0, 120.0, 5020.0})
+        text.glyphs.push_back(glyphs.glyph('a', x, 100));
+    // At the edge of the second cell, then over it from the first: the second glyph must stay
+    // above the first, so it begins a third text.
+    text.glyphs.push_back(glyphs.glyph('b', 3201, 100));
+    text.glyphs.push_back(glyphs.glyph('b', 3199, 100));
+    // Away from both: into the latest text of its cell.
+    text.glyphs.push_back(glyphs.glyph('b', 140, 100));
+    pdf2swf::MovieFonts fonts;
+    uint16_t nextId = 1;
+    swf::ByteSink tags;
+    fonts.define(text, [&] { return nextId++; }, tags);
+    const std::vector<swf::StaticText> texts = pdf2swf::PageTextLayout::layout(text, 1, fonts);
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].matrix.translateXTwips, 32000);
+    EXPECT_EQ(texts[1].matrix.translateXTwips, 96000);
+    EXPECT_EQ(texts[2].matrix.translateXTwips, 32000);
+    auto glyphsIn = [](const swf::StaticText& t) {
+        size_t n = 0;
+        for (const swf::TextRecord& r : t.records)
+            n += r.glyphs.size();
+        return n;
+    };
+    EXPECT_EQ(glyphsIn(texts[0]), 2u);
+    EXPECT_EQ(glyphsIn(texts[1]), 3u);
+    EXPECT_EQ(glyphsIn(texts[2]), 2u);
 }
 
 TEST(PageTextLayout, TurnedGlyphsGetATurnedText)
