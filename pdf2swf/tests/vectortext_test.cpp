@@ -143,6 +143,28 @@ TEST_F(VectorText, SizesAndMirrorImagesShareTheGlyphsTurnsGetTheirOwnText)
     EXPECT_EQ(count(s, "bitmaps"), 0);
 }
 
+TEST_F(VectorText, EveryFixtureReadsBackWithTextOnEveryPageThatHasSome)
+{
+    struct Fixture {
+        const char* name;
+        int pages;
+    };
+    for (const Fixture& f : {Fixture{"shared-mime-info-spec.pdf", 17}, Fixture{"upzhfandolfonts-test.pdf", 2},
+                             Fixture{"test-jlreq.pdf", 2}, Fixture{"Dongguan.pdf", 1}, Fixture{"refcard-a4.pdf", 3},
+                             Fixture{"TeXoutline.pdf", 1}}) {
+        SCOPED_TRACE(f.name);
+        const std::string out = m_folder.file("fixture.swf");
+        const ToolResult r = ToolRunner::run({ToolRunner::fixture(f.name), "-o", out, "-s", "poly2bitmap", "-s", "zoom=100"});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        Summary s = ToolRunner::summary(out);
+        ASSERT_EQ(s["error"], "");
+        EXPECT_EQ(s["problems.length"], "0") << s["problems.0"];
+        EXPECT_EQ(s["frameCount"], std::to_string(f.pages));
+        // The TeX logo is drawn as shapes: no text at all.
+        EXPECT_EQ(count(s, "texts") > 0, std::string(f.name) != "TeXoutline.pdf");
+    }
+}
+
 TEST_F(VectorText, AFixturePageKeepsItsTextAndCropsItsPicture)
 {
     // The first page of the landscape reference card: three columns of text and rules.
