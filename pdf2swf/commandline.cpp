@@ -85,7 +85,9 @@ CommandLine::Result CommandLine::parse(const std::vector<std::string>& args)
             const std::string key = setting.substr(0, eq);
             const std::string text = eq == std::string::npos ? std::string() : setting.substr(eq + 1);
             if (key == "poly2bitmap" && eq == std::string::npos) {
-                // Pages are pictures in this version of the tool anyway.
+                // Shapes and images become pictures, text stays text: what the tool does anyway.
+            } else if (key == "rasteronly" && eq == std::string::npos) {
+                o.textMode = TextMode::Picture;
             } else if (key == "simpleviewer" && eq == std::string::npos) {
                 o.simpleViewer = true;
             } else if (key == "languagedir" && eq != std::string::npos) {
@@ -131,7 +133,8 @@ std::string CommandLine::usage()
            "  -t                      stop the movie on every frame\n"
            "  -s simpleviewer         previous/next page buttons and arrow keys on every frame\n"
            "  -B <viewer.swf>         wrap the pages in a viewer movie\n"
-           "  -s poly2bitmap          store pages as pictures (always done)\n"
+           "  -s poly2bitmap          text as embedded fonts, everything else as pictures (always done)\n"
+           "  -s rasteronly           each page as one picture, text included\n"
            "  -s languagedir=<dir>    character-collection data laid out as poppler-data\n"
            "                          (default: the system's)\n"
            "  --help, --version\n"

@@ -1,7 +1,7 @@
 #pragma once
 // Reads the tool's command line. Switches come in any order:
 //   pdf2swf <pdf> -o <out.swf> [-p <ranges>] [-s zoom=<dpi>] [-s framerate=<fps>] [-t]
-//           [-s simpleviewer] [-B <viewer.swf>] [-s poly2bitmap] [-s languagedir=<dir>]
+//           [-s simpleviewer] [-B <viewer.swf>] [-s poly2bitmap] [-s rasteronly] [-s languagedir=<dir>]
 //   pdf2swf --help | --version
 // Arguments arrive as a vector (no shell), so paths are taken byte for byte.
 

@@ -9,6 +9,10 @@
 
 namespace pdf2swf {
 
+// How text reaches the movie: as glyphs of embedded fonts over a picture of the rest, or as
+// part of one picture of the whole page (the safe way, and the way to compare against).
+enum class TextMode { Outlines, Picture };
+
 struct ConvertOptions {
     static constexpr double minZoomDpi = 20;
     static constexpr double maxZoomDpi = 600;
@@ -24,6 +28,7 @@ struct ConvertOptions {
     bool simpleViewer = false;   // -s simpleviewer
     std::string viewerPath;      // -B; empty for none
     std::string languageDir;     // -s languagedir=
+    TextMode textMode = TextMode::Outlines; // -s rasteronly: Picture
 };
 
 } // namespace pdf2swf

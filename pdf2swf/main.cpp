@@ -34,7 +34,7 @@ int pixelsFor(double points, double dpi)
 void convert(const ConvertOptions& options)
 {
     SplashPageRenderer::initialiseEngine(options.languageDir);
-    std::unique_ptr<SplashPageRenderer> document = SplashPageRenderer::open(options.pdfPath);
+    std::unique_ptr<SplashPageRenderer> document = SplashPageRenderer::open(options.pdfPath, options.textMode);
 
     const std::vector<PageRange> ranges = options.ranges.value_or(std::vector<PageRange>{{1, document->pageCount()}});
     const PageSelection selection = selectPages(ranges, document->pageCount());
@@ -69,8 +69,8 @@ void convert(const ConvertOptions& options)
         throw ConvertError(options.pdfPath, "too many pages for one movie (at most " + std::to_string(composer.maxPages()) + ")");
 
     std::vector<PageJob> jobs;
-    for (size_t i = 0; i < selection.pages.size(); ++i)
-        jobs.push_back({selection.pages[i], composer.bitmapId(i)});
+    for (int page : selection.pages)
+        jobs.push_back({page});
 
     // The first worker takes over the document opened here; the others open their own.
     std::mutex handOver;
@@ -80,10 +80,10 @@ void convert(const ConvertOptions& options)
             if (document)
                 return std::move(document);
         }
-        return SplashPageRenderer::open(options.pdfPath);
+        return SplashPageRenderer::open(options.pdfPath, options.textMode);
     };
     const int workers = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    ParallelConverter converter(openRenderer, PageEncoder(), options.zoomDpi, workers);
+    ParallelConverter converter(openRenderer, PageEncoder(), options.zoomDpi, workers, options.textMode);
     converter.run(
         jobs,
         [](int pageNumber) {

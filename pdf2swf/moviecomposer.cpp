@@ -4,12 +4,17 @@
 #include "bytesink.h"
 #include "controltags.h"
 #include "navigationart.h"
+#include "pagetextlayout.h"
 #include "shapebuilder.h"
+#include "tagwriter.h"
+#include "texttags.h"
 #include "viewertemplate.h"
 
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <optional>
+#include <stdexcept>
 
 namespace pdf2swf {
 
@@ -57,6 +62,7 @@ MovieComposer::MovieComposer(swf::OutputSink& sink, const MovieLayout& layout, c
     if (layout.simpleViewer)
         nextId = static_cast<uint16_t>(nextId + 2 * navigationButtonIdCount);
     m_firstPageId = nextId;
+    m_nextId = nextId;
 
     swf::MovieHeader header;
     header.version = swfVersion;
@@ -112,31 +118,64 @@ void MovieComposer::writeControls()
     m_writer->writeTags(tags.data());
 }
 
-void MovieComposer::addPage(const ConvertedPage& page)
+uint16_t MovieComposer::takeId()
 {
-    assert(m_pagesAdded < m_layout.frameCount && m_pagesAdded < maxPages());
-    const uint16_t bitmap = bitmapId(m_pagesAdded);
-    const auto shapeId = static_cast<uint16_t>(bitmap + 1);
-    m_writer->writeTags(page.bitmap.tag, swf::Content::Precompressed);
+    if (m_nextId > 0xffff)
+        throw std::runtime_error("too many pictures, fonts and texts for one movie (at most 65535); convert fewer pages at a time");
+    return static_cast<uint16_t>(m_nextId++);
+}
 
-    // The shape is the page rectangle filled with the bitmap, one bitmap pixel per stage
-    // pixel unless the bitmap had to be made smaller.
-    const double scaleX = double(page.displayWidthPixels) / page.bitmap.widthPixels;
-    const double scaleY = double(page.displayHeightPixels) / page.bitmap.heightPixels;
-    swf::Matrix fillMatrix;
-    fillMatrix.scaleX = toFixed(twipsPerPixel * scaleX);
-    fillMatrix.scaleY = toFixed(twipsPerPixel * scaleY);
-    const bool exact = page.displayWidthPixels == page.bitmap.widthPixels && page.displayHeightPixels == page.bitmap.heightPixels;
-    swf::ShapeBuilder shape;
-    const int fill = shape.addBitmapFill(bitmap, fillMatrix, exact ? swf::BitmapSmoothing::Pixelated : swf::BitmapSmoothing::Smoothed);
-    shape.rectangle({0, page.displayWidthPixels * twipsPerPixel, 0, page.displayHeightPixels * twipsPerPixel}, fill);
-
+void MovieComposer::addPage(ConvertedPage& page)
+{
+    assert(m_pagesAdded < m_layout.frameCount);
+    const double scale = page.displayScale;
+    auto twips = [scale](int pixels) { return static_cast<int32_t>(std::lround(pixels * scale * twipsPerPixel)); };
     swf::ByteSink tags;
-    tags.bytes(shape.encode(shapeId));
-    if (m_pagesAdded > 0)
-        swf::writeRemoveObject2(tags, pageDepth);
+
+    // The picture pieces, all in one shape: each a rectangle filled with its bitmap, one
+    // bitmap pixel per stage pixel unless the picture had to be made smaller.
+    std::optional<uint16_t> shapeId;
+    if (!page.pieces.empty()) {
+        swf::ShapeBuilder shape;
+        for (PagePiece& piece : page.pieces) {
+            const uint16_t bitmapId = takeId();
+            swf::setCharacterId(piece.bitmap.tag, bitmapId);
+            m_writer->writeTags(piece.bitmap.tag, swf::Content::Precompressed);
+            swf::Matrix fillMatrix;
+            fillMatrix.scaleX = fillMatrix.scaleY = toFixed(twipsPerPixel * scale);
+            fillMatrix.translateXTwips = twips(piece.xPixels);
+            fillMatrix.translateYTwips = twips(piece.yPixels);
+            const int fill = shape.addBitmapFill(bitmapId, fillMatrix,
+                                                 scale == 1 ? swf::BitmapSmoothing::Pixelated : swf::BitmapSmoothing::Smoothed);
+            shape.rectangle({twips(piece.xPixels), twips(piece.xPixels + piece.bitmap.widthPixels), twips(piece.yPixels),
+                             twips(piece.yPixels + piece.bitmap.heightPixels)},
+                            fill);
+        }
+        shapeId = takeId();
+        tags.bytes(shape.encode(*shapeId));
+    }
+
+    // The text over it, with the glyphs no earlier page defined.
+    m_fonts.define(page.text, [this] { return takeId(); }, tags);
+    std::vector<uint16_t> textIds;
+    for (const swf::StaticText& text : PageTextLayout::layout(page.text, scale, m_fonts)) {
+        textIds.push_back(takeId());
+        swf::writeDefineText2(tags, textIds.back(), text);
+    }
+
+    for (uint16_t depth = pageDepth; depth < pageDepth + m_depthsUsed; ++depth)
+        swf::writeRemoveObject2(tags, depth);
     const int x = std::max(0, (m_stageWidth - page.displayWidthPixels) / 2) * twipsPerPixel;
-    swf::writePlaceObject2(tags, {pageDepth, shapeId, swf::Matrix::translation(x, 0), {}, false});
+    uint16_t depth = pageDepth;
+    if (shapeId)
+        swf::writePlaceObject2(tags, {depth++, *shapeId, swf::Matrix::translation(x, 0), {}, false});
+    for (uint16_t id : textIds) {
+        if (depth >= simpleViewerDepth)
+            throw std::runtime_error("a page with too many texts for one frame");
+        swf::writePlaceObject2(tags, {depth++, id, swf::Matrix::translation(x, 0), {}, false});
+    }
+    m_depthsUsed = static_cast<uint16_t>(depth - pageDepth);
+
     if (m_layout.stopEachFrame) {
         swf::ActionBuilder stop;
         stop.stop();

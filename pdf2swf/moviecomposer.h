@@ -1,9 +1,12 @@
 #pragma once
-// Lays the converted pages out as a movie: one frame per page, the page picture centred at
-// the top of the stage, optional stop actions, the simple viewer's buttons and the viewer
-// movie's bar below the pages. Knows the character ids and depths; the bytes are written by
-// the SWF writer. Not thread-safe; pages must arrive in frame order.
+// Lays the converted pages out as a movie: one frame per page, the page centred at the top of
+// the stage (its picture pieces in one shape, its text as static texts over it, the fonts
+// defined once for the whole movie), optional stop actions, the simple viewer's buttons and
+// the viewer movie's bar below the pages. Each frame removes the objects of the frame before.
+// Knows the character ids and depths; the bytes are written by the SWF writer. Not
+// thread-safe; pages must arrive in frame order.
 
+#include "moviefonts.h"
 #include "moviewriter.h"
 #include "parallelconverter.h"
 
@@ -25,9 +28,9 @@ struct MovieLayout {
 
 class MovieComposer {
 public:
-    static constexpr uint16_t pageDepth = 1;
-    static constexpr uint16_t simpleViewerDepth = 10; // and the next one
-    static constexpr uint16_t viewerDepth = 20;
+    static constexpr uint16_t pageDepth = 1; // the page's objects, from here up
+    static constexpr uint16_t simpleViewerDepth = 16000; // and the next one: above every page
+    static constexpr uint16_t viewerDepth = 16010;
     static constexpr uint8_t swfVersion = 8;
 
     // viewer may be null; it must outlive the composer.
@@ -42,11 +45,13 @@ public:
     int stageWidthPixels() const { return m_stageWidth; }
     int stageHeightPixels() const { return m_stageHeight; }
 
-    void addPage(const ConvertedPage& page);
+    // Sets the character ids of the page's bitmaps.
+    void addPage(ConvertedPage& page);
     void finish();
 
 private:
     void writeControls();
+    uint16_t takeId();
 
     MovieLayout m_layout;
     const ViewerTemplate* m_viewer;
@@ -54,7 +59,10 @@ private:
     int m_stageWidth = 0;
     int m_stageHeight = 0;
     uint16_t m_firstPageId = 1;
+    uint32_t m_nextId = 1;
     size_t m_pagesAdded = 0;
+    uint16_t m_depthsUsed = 0; // by the page on the stage
+    MovieFonts m_fonts;
 };
 
 } // namespace pdf2swf

@@ -1,9 +1,10 @@
 #pragma once
-// Turns pages of one open document into pixels. Pages are pictures for now; a renderer that
-// also hands out text as outlines can take this place later. One renderer per thread: the
-// PDF engine's document objects are not thread-safe.
+// Turns pages of one open document into a picture and, when asked, text kept as outlines
+// (then the picture holds everything but that text). One renderer per thread: the PDF
+// engine's document objects are not thread-safe.
 
 #include "bitmaptags.h"
+#include "pagetext.h"
 
 #include <functional>
 #include <memory>
@@ -15,15 +16,20 @@ struct PageSizePoints {
     double height = 0;
 };
 
+struct RenderedPage {
+    // Pixels 0x??RRGGBB: pages are opaque and the top byte is undefined. Valid until the
+    // next call.
+    swf::PixelView picture;
+    PageText text; // in the picture's pixels; empty when all text is in the picture
+};
+
 class PageRenderer {
 public:
     virtual ~PageRenderer() = default;
 
     virtual int pageCount() const = 0;
     virtual PageSizePoints pageSize(int pageNumber) const = 0;
-    // Pixels 0x??RRGGBB: pages are opaque and the top byte is undefined. Valid until the
-    // next call.
-    virtual swf::PixelView render(int pageNumber, double dpi) = 0;
+    virtual RenderedPage render(int pageNumber, double dpi) = 0;
 };
 
 // Opens the document again, for one more thread. Throws ConvertError.

@@ -1,5 +1,7 @@
 #include "parallelconverter.h"
 
+#include "inkregions.h"
+
 #include <algorithm>
 #include <cmath>
 #include <condition_variable>
@@ -10,11 +12,13 @@
 
 namespace pdf2swf {
 
-ParallelConverter::ParallelConverter(PageRendererFactory openRenderer, PageEncoder encoder, double dpi, int workerCount)
+ParallelConverter::ParallelConverter(PageRendererFactory openRenderer, PageEncoder encoder, double dpi, int workerCount,
+                                     TextMode textMode)
     : m_openRenderer(std::move(openRenderer))
     , m_encoder(encoder)
     , m_dpi(dpi)
     , m_workerCount(std::max(1, workerCount))
+    , m_textMode(textMode)
 {
 }
 
@@ -30,14 +34,26 @@ ConvertedPage ParallelConverter::convert(PageRenderer& renderer, const PageJob& 
 {
     const PageSizePoints size = renderer.pageSize(job.pageNumber);
     const double dpi = bitmapDpi(size, m_dpi);
-    const swf::PixelView pixels = renderer.render(job.pageNumber, dpi);
+    RenderedPage rendered = renderer.render(job.pageNumber, dpi);
+    const swf::PixelView& pixels = rendered.picture;
     ConvertedPage page;
-    page.bitmap = m_encoder.encode(job.bitmapId, pixels);
+    page.text = std::move(rendered.text);
+    const std::vector<PixelRect> areas = m_textMode == TextMode::Picture
+        ? std::vector<PixelRect>{{0, 0, pixels.width, pixels.height}}
+        : InkRegions::find(pixels);
+    for (const PixelRect& area : areas) {
+        swf::PixelView part = pixels;
+        part.data += static_cast<size_t>(area.y) * pixels.strideBytes + static_cast<size_t>(area.x) * 4;
+        part.width = area.width;
+        part.height = area.height;
+        page.pieces.push_back({m_encoder.encode(0, part), area.x, area.y});
+    }
     page.displayWidthPixels = pixels.width;
     page.displayHeightPixels = pixels.height;
     if (dpi != m_dpi) {
         page.displayWidthPixels = static_cast<int>(std::lround(pixels.width * m_dpi / dpi));
         page.displayHeightPixels = static_cast<int>(std::lround(pixels.height * m_dpi / dpi));
+        page.displayScale = m_dpi / dpi;
     }
     return page;
 }

@@ -1,10 +1,10 @@
 #include "splashpagerenderer.h"
 
 #include "converterror.h"
+#include "vectortextdevice.h"
 
 #include <GlobalParams.h>
 #include <PDFDoc.h>
-#include <SplashOutputDev.h>
 #include <goo/GooString.h>
 #include <splash/SplashBitmap.h>
 
@@ -48,7 +48,7 @@ void SplashPageRenderer::initialiseEngine(const std::string& dataDir)
     setErrorCallback(reportEngineMessage);
 }
 
-std::unique_ptr<SplashPageRenderer> SplashPageRenderer::open(const std::string& pdfPath)
+std::unique_ptr<SplashPageRenderer> SplashPageRenderer::open(const std::string& pdfPath, TextMode mode)
 {
     // Tell a missing or unreadable file from a broken one before the engine tries.
     const int fd = ::open(pdfPath.c_str(), O_RDONLY | O_CLOEXEC);
@@ -71,16 +71,17 @@ std::unique_ptr<SplashPageRenderer> SplashPageRenderer::open(const std::string& 
     }
     if (document->getNumPages() < 1)
         throw ConvertError(pdfPath, "the PDF file has no pages (damaged beyond repair?)");
-    return std::unique_ptr<SplashPageRenderer>(new SplashPageRenderer(std::move(document), pdfPath));
+    return std::unique_ptr<SplashPageRenderer>(new SplashPageRenderer(std::move(document), pdfPath, mode));
 }
 
-SplashPageRenderer::SplashPageRenderer(std::unique_ptr<PDFDoc> document, std::string path)
+SplashPageRenderer::SplashPageRenderer(std::unique_ptr<PDFDoc> document, std::string path, TextMode mode)
     : m_document(std::move(document))
     , m_path(std::move(path))
+    , m_mode(mode)
 {
     SplashColor white = {0xff, 0xff, 0xff, 0xff};
     // XBGR8 lays each pixel out as B, G, R, X in memory: 0xXXRRGGBB as a native word.
-    m_device = std::make_unique<SplashOutputDev>(splashModeXBGR8, 4, false, white);
+    m_device = std::make_unique<VectorTextDevice>(white);
     m_device->setFontAntialias(true);
     m_device->setVectorAntialias(true);
     m_device->startDoc(m_document.get());
@@ -103,18 +104,36 @@ PageSizePoints SplashPageRenderer::pageSize(int pageNumber) const
     return {w, h};
 }
 
-swf::PixelView SplashPageRenderer::render(int pageNumber, double dpi)
+void SplashPageRenderer::draw(int pageNumber, double dpi)
 {
     m_document->displayPage(m_device.get(), pageNumber, dpi, dpi, 0, false, true, false);
+}
+
+RenderedPage SplashPageRenderer::render(int pageNumber, double dpi)
+{
+    m_device->setTextMode(m_mode);
+    m_device->setRasterGlyphs({});
+    draw(pageNumber, dpi);
+    if (m_mode == TextMode::Outlines && m_device->anyCovered()) {
+        // Again, with the covered glyphs drawn where they belong in the drawing order. Should
+        // those in turn cover others, the whole text goes into the picture.
+        m_device->setRasterGlyphs(m_device->coveredGlyphs());
+        draw(pageNumber, dpi);
+        if (m_device->anyCovered()) {
+            m_device->setTextMode(TextMode::Picture);
+            draw(pageNumber, dpi);
+        }
+    }
     SplashBitmap* bitmap = m_device->getBitmap();
     if (!bitmap || bitmap->getWidth() < 1 || bitmap->getHeight() < 1)
         throw ConvertError(m_path, "page " + std::to_string(pageNumber) + " could not be rendered");
-    swf::PixelView view;
-    view.data = bitmap->getDataPtr();
-    view.width = bitmap->getWidth();
-    view.height = bitmap->getHeight();
-    view.strideBytes = bitmap->getRowSize();
-    return view;
+    RenderedPage page;
+    page.picture.data = bitmap->getDataPtr();
+    page.picture.width = bitmap->getWidth();
+    page.picture.height = bitmap->getHeight();
+    page.picture.strideBytes = bitmap->getRowSize();
+    page.text = m_device->takeText();
+    return page;
 }
 
 } // namespace pdf2swf

@@ -1,16 +1,20 @@
 #pragma once
 // PageRenderer over poppler's Splash rasteriser. Keeps one output device for all pages of
-// its document, so fonts and glyph caches are built once per thread.
+// its document, so fonts, glyph caches and glyph outlines are built once per thread. In
+// TextMode::Outlines a page whose text lies under later drawing is drawn again with those
+// glyphs in the picture, and once more with all text in it if that does not settle it.
 
+#include "convertoptions.h"
 #include "pagerenderer.h"
 
 #include <memory>
 #include <string>
 
 class PDFDoc;
-class SplashOutputDev;
 
 namespace pdf2swf {
+
+class VectorTextDevice;
 
 class SplashPageRenderer final : public PageRenderer {
 public:
@@ -20,19 +24,21 @@ public:
     static void initialiseEngine(const std::string& dataDir);
 
     // Throws ConvertError naming the file and the cause.
-    static std::unique_ptr<SplashPageRenderer> open(const std::string& pdfPath);
+    static std::unique_ptr<SplashPageRenderer> open(const std::string& pdfPath, TextMode mode);
     ~SplashPageRenderer() override;
 
     int pageCount() const override;
     PageSizePoints pageSize(int pageNumber) const override;
-    swf::PixelView render(int pageNumber, double dpi) override;
+    RenderedPage render(int pageNumber, double dpi) override;
 
 private:
-    SplashPageRenderer(std::unique_ptr<PDFDoc> document, std::string path);
+    SplashPageRenderer(std::unique_ptr<PDFDoc> document, std::string path, TextMode mode);
+    void draw(int pageNumber, double dpi);
 
     std::unique_ptr<PDFDoc> m_document;
-    std::unique_ptr<SplashOutputDev> m_device;
+    std::unique_ptr<VectorTextDevice> m_device;
     std::string m_path;
+    TextMode m_mode;
 };
 
 } // namespace pdf2swf

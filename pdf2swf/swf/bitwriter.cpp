@@ -2,6 +2,7 @@
 
 #include "bytesink.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace swf {
@@ -16,10 +17,14 @@ void BitWriter::ub(int bits, uint32_t value)
 {
     assert(bits >= 0 && bits <= 32);
     assert(bits == 32 || (value >> bits) == 0);
-    for (int i = bits - 1; i >= 0; --i) {
-        const uint32_t bit = (value >> i) & 1u;
-        m_pending = static_cast<uint8_t>(m_pending | (bit << (7 - m_used)));
-        if (++m_used == 8) {
+    // As many bits at a time as the pending byte has room for.
+    while (bits > 0) {
+        const int take = std::min(bits, 8 - m_used);
+        const uint32_t chunk = (value >> (bits - take)) & ((1u << take) - 1u);
+        m_pending = static_cast<uint8_t>(m_pending | (chunk << (8 - m_used - take)));
+        m_used += take;
+        bits -= take;
+        if (m_used == 8) {
             m_sink.u8(m_pending);
             m_pending = 0;
             m_used = 0;

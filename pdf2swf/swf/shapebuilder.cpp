@@ -2,6 +2,7 @@
 
 #include "bitwriter.h"
 #include "bytesink.h"
+#include "shaperecords.h"
 #include "tagwriter.h"
 
 #include <algorithm>
@@ -9,30 +10,6 @@
 #include <cstdlib>
 
 namespace swf {
-
-namespace {
-
-// StraightEdgeRecord deltas take at most 17 bits (NumBits is UB[4] holding bits - 2).
-constexpr int32_t maxEdgeDelta = (1 << 16) - 1;
-
-void writeEdge(BitWriter& bits, int32_t dx, int32_t dy)
-{
-    bits.ub(1, 1); // TypeFlag: edge
-    bits.ub(1, 1); // StraightFlag
-    const int n = std::max({2, dx ? BitWriter::signedBits(dx) : 0, dy ? BitWriter::signedBits(dy) : 0});
-    bits.ub(4, static_cast<uint32_t>(n - 2));
-    if (dx != 0 && dy != 0) {
-        bits.ub(1, 1); // GeneralLineFlag
-        bits.sb(n, dx);
-        bits.sb(n, dy);
-    } else {
-        bits.ub(1, 0);
-        bits.ub(1, dx == 0); // VertLineFlag
-        bits.sb(n, dx == 0 ? dy : dx);
-    }
-}
-
-} // namespace
 
 int ShapeBuilder::addSolidFill(Rgba color)
 {
@@ -165,7 +142,7 @@ std::vector<uint8_t> ShapeBuilder::encode(uint16_t shapeId) const
     bits.ub(4, static_cast<uint32_t>(lineBits)); // NumLineBits
     for (const Record& r : m_records) {
         if (!r.isMove) {
-            writeEdge(bits, r.x, r.y);
+            writeStraightEdge(bits, r.x, r.y);
             continue;
         }
         // StyleChangeRecord with MoveTo and all three styles set.
@@ -186,7 +163,7 @@ std::vector<uint8_t> ShapeBuilder::encode(uint16_t shapeId) const
         if (lineBits > 0)
             bits.ub(lineBits, static_cast<uint32_t>(r.line));
     }
-    bits.ub(6, 0); // EndShapeRecord
+    writeEndShape(bits);
     bits.flush();
 
     ByteSink tag;

@@ -17,6 +17,7 @@ enum class TagCode : uint16_t {
     PlaceObject2 = 26,
     RemoveObject2 = 28,
     DefineShape3 = 32,
+    DefineText2 = 33,
     DefineButton2 = 34,
     DefineBitsLossless2 = 36,
     DefineEditText = 37,
@@ -24,6 +25,7 @@ enum class TagCode : uint16_t {
     FrameLabel = 43,
     DefineFont2 = 48,
     FileAttributes = 69,
+    DefineFont3 = 75,
 };
 
 } // namespace swf

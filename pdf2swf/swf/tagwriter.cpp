@@ -2,6 +2,8 @@
 
 #include "bytesink.h"
 
+#include <cassert>
+
 namespace swf {
 
 void writeTagHeader(ByteSink& sink, TagCode code, uint32_t bodyLength, HeaderForm form)
@@ -24,6 +26,15 @@ void writeTag(ByteSink& sink, TagCode code, std::span<const uint8_t> body, Heade
 size_t tagHeaderSize(uint32_t bodyLength, HeaderForm form)
 {
     return (form == HeaderForm::Shortest && bodyLength < shortHeaderLimit) ? 2 : 6;
+}
+
+void setCharacterId(std::span<uint8_t> tag, uint16_t characterId)
+{
+    assert(tag.size() >= 4);
+    const size_t bodyStart = (tag[0] & 0x3f) == shortHeaderLimit ? 6 : 2;
+    assert(tag.size() >= bodyStart + 2);
+    tag[bodyStart] = static_cast<uint8_t>(characterId);
+    tag[bodyStart + 1] = static_cast<uint8_t>(characterId >> 8);
 }
 
 } // namespace swf

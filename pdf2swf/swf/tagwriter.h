@@ -21,4 +21,8 @@ void writeTagHeader(ByteSink& sink, TagCode code, uint32_t bodyLength, HeaderFor
 void writeTag(ByteSink& sink, TagCode code, std::span<const uint8_t> body, HeaderForm form = HeaderForm::Shortest);
 size_t tagHeaderSize(uint32_t bodyLength, HeaderForm form = HeaderForm::Shortest);
 
+// Definition tags begin their body with the character id. A tag encoded before its id was
+// known (on another thread) gets it here.
+void setCharacterId(std::span<uint8_t> tag, uint16_t characterId);
+
 } // namespace swf

@@ -30,6 +30,7 @@ TEST(CommandLine, TheThreeApplicationFormsInAnyOrder)
         EXPECT_EQ(r.options.zoomDpi, 72);
         EXPECT_EQ(r.options.framesPerSecond, 2);
         EXPECT_FALSE(r.options.stopEachFrame || r.options.simpleViewer || !r.options.viewerPath.empty());
+        EXPECT_EQ(r.options.textMode, pdf2swf::TextMode::Outlines);
 
         r = parse({"-s", "simpleviewer", "-t", "-p", "5-5", "-s", "zoom=150"}, reversed);
         ASSERT_EQ(r.request, CommandLine::Request::Convert) << r.error;
@@ -41,6 +42,11 @@ TEST(CommandLine, TheThreeApplicationFormsInAnyOrder)
         r = parse({"-B", "/app//swfs/rfxview.swf", "-p", "1-3", "-s", "zoom=600"}, reversed);
         ASSERT_EQ(r.request, CommandLine::Request::Convert) << r.error;
         EXPECT_EQ(r.options.viewerPath, "/app//swfs/rfxview.swf");
+
+        // The raster-only mode, whichever side of poly2bitmap it stands.
+        r = parse({"-s", "rasteronly"}, reversed);
+        ASSERT_EQ(r.request, CommandLine::Request::Convert) << r.error;
+        EXPECT_EQ(r.options.textMode, pdf2swf::TextMode::Picture);
     }
 }
 
@@ -60,6 +66,7 @@ TEST(CommandLine, HelpVersionAndMistakes)
         {{"a.pdf", "-o", "x.swf", "-q"}, "unknown switch '-q'"},
         {{"a.pdf", "-o", "x.swf", "-s", "zoom"}, "unknown setting"},
         {{"a.pdf", "-o", "x.swf", "-s", "simpleviewer=1"}, "unknown setting"},
+        {{"a.pdf", "-o", "x.swf", "-s", "rasteronly=1"}, "unknown setting"},
         {{"a.pdf", "-o", "x.swf", "-s", "zoom=19.9"}, "zoom '19.9' is out of range (20 to 600 dpi)"},
         {{"a.pdf", "-o", "x.swf", "-s", "zoom="}, "out of range"},
         {{"a.pdf", "-o", "x.swf", "-s", "zoom=1e2"}, "out of range"},

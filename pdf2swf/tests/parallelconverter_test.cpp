@@ -21,14 +21,14 @@ public:
     explicit FakeRenderer(std::atomic<int>& opened, int failingPage) : m_failingPage(failingPage) { ++opened; }
     int pageCount() const override { return 1000; }
     pdf2swf::PageSizePoints pageSize(int page) const override { return {double(page), 1}; }
-    swf::PixelView render(int page, double) override
+    pdf2swf::RenderedPage render(int page, double) override
     {
         if (page == m_failingPage)
             throw std::runtime_error("page cannot be drawn");
         if (page % 2 == 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         m_pixels.assign(static_cast<size_t>(page), 0xff000000u | static_cast<uint32_t>(page));
-        return {reinterpret_cast<const uint8_t*>(m_pixels.data()), page, 1, page * 4};
+        return {{reinterpret_cast<const uint8_t*>(m_pixels.data()), page, 1, page * 4}, {}};
     }
 
 private:
@@ -40,7 +40,7 @@ std::vector<PageJob> jobsFor(int count)
 {
     std::vector<PageJob> jobs;
     for (int i = 0; i < count; ++i)
-        jobs.push_back({count - i, static_cast<uint16_t>(1 + i)}); // pages in falling order
+        jobs.push_back({count - i}); // pages in falling order
     return jobs;
 }
 
@@ -60,9 +60,9 @@ TEST(ParallelConverter, ResultsArriveInJobOrderWithBoundedLookAhead)
             maxAhead = std::max(maxAhead, started.size() - done.size());
         },
         [&](size_t index, ConvertedPage&& page) {
-            EXPECT_EQ(page.bitmap.widthPixels, jobs[index].pageNumber);
+            ASSERT_EQ(page.pieces.size(), 1u);
+            EXPECT_EQ(page.pieces[0].bitmap.widthPixels, jobs[index].pageNumber);
             EXPECT_EQ(page.displayWidthPixels, jobs[index].pageNumber);
-            EXPECT_EQ(page.bitmap.tag[6] | (page.bitmap.tag[7] << 8), jobs[index].bitmapId);
             done.push_back(jobs[index].pageNumber);
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         });

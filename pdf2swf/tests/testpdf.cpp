@@ -5,9 +5,35 @@
 #include <fstream>
 #include <sstream>
 
-void TestPdf::addPage(double widthPoints, double heightPoints, const std::string& content, Image image, int rotate)
+void TestPdf::addPage(double widthPoints, double heightPoints, const std::string& content, Image image, int rotate,
+                      std::string resources)
 {
-    m_pages.push_back({widthPoints, heightPoints, content, std::move(image), rotate});
+    m_pages.push_back({widthPoints, heightPoints, content, std::move(image), rotate, std::move(resources)});
+}
+
+int TestPdf::addObject(std::string body)
+{
+    m_objects.push_back(std::move(body));
+    return 2 + static_cast<int>(m_objects.size());
+}
+
+std::string TestPdf::stream(const std::string& dict, const std::string& data)
+{
+    return "<< " + dict + " /Length " + std::to_string(data.size()) + " >>\nstream\n" + data + "\nendstream";
+}
+
+std::string TestPdf::textResources()
+{
+    const int square = addObject(stream("", "1000 0 0 0 1000 1000 d1 0 0 1000 1000 re f"));
+    std::string widths;
+    for (int code = 'H'; code <= 'o'; ++code)
+        widths += " 1000";
+    const int type3 = addObject("<< /Type /Font /Subtype /Type3 /FontBBox [0 0 1000 1000] /FontMatrix [0.001 0 0 0.001 0 0]"
+                                " /CharProcs << /sq " + std::to_string(square) + " 0 R >> /Encoding << /Type /Encoding"
+                                " /Differences [72 /sq 101 /sq 108 /sq 111 /sq] >> /FirstChar 72 /LastChar 111 /Widths ["
+                                + widths + " ] /Resources << >> >>");
+    return "/Font << /F1 << /Type /Font /Subtype /Type1 /BaseFont /Helvetica >> /T3 " + std::to_string(type3)
+        + " 0 R >> /ExtGState << /Multiply << /BM /Multiply >> /Half << /ca 0.5 >> >>";
 }
 
 std::string TestPdf::bytes() const
@@ -18,23 +44,24 @@ std::string TestPdf::bytes() const
         offsets.push_back(out.size());
         out += std::to_string(offsets.size()) + " 0 obj\n" + body + "\nendobj\n";
     };
-    auto stream = [](const std::string& dict, const std::string& data) {
-        return "<< " + dict + " /Length " + std::to_string(data.size()) + " >>\nstream\n" + data + "\nendstream";
-    };
-    // 1: catalog, 2: page tree, then per page: page, content, image
+    // 1: catalog, 2: page tree, then the added objects, then per page: page, content, image
     const int pageCount = static_cast<int>(m_pages.size());
+    const int firstPage = 3 + static_cast<int>(m_objects.size());
     std::string kids;
     for (int i = 0; i < pageCount; ++i)
-        kids += std::to_string(3 + 3 * i) + " 0 R ";
+        kids += std::to_string(firstPage + 3 * i) + " 0 R ";
     object("<< /Type /Catalog /Pages 2 0 R >>");
     object("<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pageCount) + " >>");
+    for (const std::string& body : m_objects)
+        object(body);
     for (int i = 0; i < pageCount; ++i) {
         const Page& p = m_pages[i];
-        const int contentId = 4 + 3 * i;
-        const int imageId = 5 + 3 * i;
+        const int contentId = firstPage + 1 + 3 * i;
+        const int imageId = firstPage + 2 + 3 * i;
         std::ostringstream page;
         page << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " << p.width << ' ' << p.height << "] /Rotate " << p.rotate
-             << " /Contents " << contentId << " 0 R /Resources << /XObject << /Im0 " << imageId << " 0 R >> >> >>";
+             << " /Contents " << contentId << " 0 R /Resources << /XObject << /Im0 " << imageId << " 0 R >> " << p.resources
+             << " >> >>";
         object(page.str());
         object(stream("", p.content));
         const Image& img = p.image.width > 0 ? p.image : Image{1, 1, {255, 255, 255}};

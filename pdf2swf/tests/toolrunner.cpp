@@ -192,8 +192,13 @@ std::map<std::string, std::string> ToolRunner::summary(const std::string& movieP
 
 bool ToolRunner::runProgram(const std::vector<std::string>& arguments)
 {
+    return runCaptured(arguments).exitCode == 0;
+}
+
+ToolResult ToolRunner::runCaptured(const std::vector<std::string>& arguments)
+{
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
-    return capture(arguments.front(), rest).exitCode == 0;
+    return capture(arguments.front(), rest);
 }
 
 TemporaryFolder::TemporaryFolder()

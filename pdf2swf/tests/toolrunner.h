@@ -39,6 +39,8 @@ public:
 
     // Runs a helper program (pdftoppm, qpdf); true on exit status 0.
     static bool runProgram(const std::vector<std::string>& arguments);
+    // The same, with its output.
+    static ToolResult runCaptured(const std::vector<std::string>& arguments);
 };
 
 // A fresh folder below the system's temporary folder, removed with everything in it.

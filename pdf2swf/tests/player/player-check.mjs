@@ -5,12 +5,9 @@
 // Usage: node player-check.mjs <pdf2swf> <rfxview.swf> <fixture.pdf> <output folder>
 import { execFileSync } from "node:child_process";
 import fs from "node:fs";
-import http from "node:http";
 import path from "node:path";
-import { fileURLToPath } from "node:url";
-import { chromium } from "playwright-core";
+import { launchBrowser, openMovie, startServer } from "./rufflestage.mjs";
 
-const here = path.dirname(fileURLToPath(import.meta.url));
 const [tool, viewer, pdf, outDir] = process.argv.slice(2);
 fs.mkdirSync(outDir, { recursive: true });
 const DPI = 72;
@@ -27,54 +24,7 @@ const movies = {
   viewer: convert("viewer", ["-B", viewer]),
 };
 execFileSync("pdftoppm", ["-png", "-r", String(DPI), "-f", "1", "-l", "3", "-cropbox", pdf, path.join(outDir, "reference")]);
-
-// Serves the player, the movies and a page that shows one movie at its own stage size.
-const ruffleDir = path.join(here, "node_modules", "@ruffle-rs", "ruffle");
-const server = http.createServer((req, res) => {
-  const url = new URL(req.url, "http://localhost");
-  if (url.pathname === "/") {
-    res.setHeader("Content-Type", "text/html");
-    res.end(`<!doctype html><html><body style="margin:0;background:#888">
-<div id="stage"></div>
-<script>
-window.RufflePlayer = window.RufflePlayer || {};
-window.RufflePlayer.config = { autoplay: "on", unmuteOverlay: "hidden", splashScreen: false, letterbox: "off",
-                               contextMenu: "off", quality: "best", scale: "noScale", forceScale: true,
-                               preferredRenderer: "canvas" };
-</script>
-<script src="/ruffle/ruffle.js"></script>
-<script>
-window.startMovie = async (movie, w, h) => {
-  const player = window.RufflePlayer.newest().createPlayer();
-  player.id = "player";
-  player.style.width = w + "px";
-  player.style.height = h + "px";
-  document.getElementById("stage").appendChild(player);
-  const api = typeof player.ruffle === "function" ? player.ruffle() : player;
-  await api.load({ url: movie, allowScriptAccess: false });
-};
-</script></body></html>`);
-    return;
-  }
-  let file;
-  if (url.pathname.startsWith("/ruffle/")) file = path.join(ruffleDir, url.pathname.slice(8));
-  else if (url.pathname.startsWith("/movies/")) file = path.join(outDir, url.pathname.slice(8));
-  if (!file || !fs.existsSync(file)) {
-    res.statusCode = 404;
-    res.end();
-    return;
-  }
-  const types = { ".js": "text/javascript", ".wasm": "application/wasm", ".swf": "application/x-shockwave-flash" };
-  res.setHeader("Content-Type", types[path.extname(file)] ?? "application/octet-stream");
-  fs.createReadStream(file).pipe(res);
-});
-await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-const base = `http://127.0.0.1:${server.address().port}/`;
-
-function stageSize(movie) {
-  const summary = JSON.parse(execFileSync("node", [path.join(here, "..", "swfcheck", "swfcheck.mjs"), movie]).toString());
-  return { w: summary.stageWidthPixels, h: summary.stageHeightPixels };
-}
+const server = await startServer(outDir);
 
 // Mean absolute difference (0..1) between a screenshot region and an image of the same size.
 function difference(shot, x, y, w, h, reference) {
@@ -91,10 +41,7 @@ function difference(shot, x, y, w, h, reference) {
   }
 }
 
-const browser = await chromium.launch({
-  executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
-  args: ["--no-sandbox", "--use-gl=swiftshader", "--enable-unsafe-swiftshader"],
-});
+const browser = await launchBrowser();
 const results = [];
 let failed = false;
 function check(what, ok, detail) {
@@ -104,10 +51,7 @@ function check(what, ok, detail) {
 
 const referencePages = fs.readdirSync(outDir).filter((f) => f.startsWith("reference")).sort().map((f) => path.join(outDir, f));
 for (const [name, movie] of Object.entries(movies)) {
-  const { w, h } = stageSize(movie);
-  const page = await browser.newPage({ viewport: { width: w + 40, height: h + 40 }, deviceScaleFactor: 1 });
-  await page.goto(base);
-  await page.evaluate(([m, w, h]) => window.startMovie(m, w, h), [`/movies/${path.basename(movie)}`, w, h]);
+  const { page, w, h } = await openMovie(browser, server.base, movie);
   const pageWidth = Number(execFileSync("identify", ["-format", "%w", referencePages[0]]).toString());
   const pageHeight = Number(execFileSync("identify", ["-format", "%h", referencePages[0]]).toString());
   const left = Math.floor((w - pageWidth) / 2);

@@ -1,7 +1,9 @@
 // Reads a movie with an independent parser (swf-parser) and prints a JSON summary of it:
-// header, tag counts, per-frame scripts, buttons, bitmaps, clips. Problems the parser does not
-// report itself (bitmap data of the wrong size, characters used before they are defined,
-// colours not premultiplied) are listed under "problems".
+// header, tag counts, per-frame scripts, buttons, bitmaps, clips, embedded fonts and static
+// texts. Problems the parser does not report itself (bitmap data of the wrong size, characters
+// used before they are defined, colours not premultiplied, open glyph contours, code tables
+// out of order, texts that name missing fonts or glyphs, objects left on the stage from the
+// frame before) are listed under "problems".
 // Usage: node swfcheck.mjs [--lines] <movie.swf>
 // With --lines the summary comes as one "path=value" line per value (frames.0.stop=true),
 // which tests without a JSON reader can take apart.
@@ -121,6 +123,26 @@ function checkPathsClose(tag, problems, where) {
   closeCheck();
 }
 
+// Glyphs are shapes of one fill: every contour must close. Curves move the pen by their
+// whole delta.
+function checkGlyph(records, problems, where) {
+  let start = null;
+  let pen = { x: 0, y: 0 };
+  const closeCheck = () => {
+    if (start && (pen.x !== start.x || pen.y !== start.y)) problems.push(`${where}: open contour`);
+  };
+  for (const record of records) {
+    if (record.moveTo !== undefined) {
+      closeCheck();
+      pen = { ...record.moveTo };
+      start = { ...pen };
+    } else if (record.delta !== undefined) {
+      pen = { x: pen.x + record.delta.x, y: pen.y + record.delta.y };
+    }
+  }
+  closeCheck();
+}
+
 function flatten(value, path, out) {
   if (value !== null && typeof value === "object") {
     const entries = Array.isArray(value) ? value.map((v, i) => [i, v]) : Object.entries(value);
@@ -132,10 +154,11 @@ function flatten(value, path, out) {
   return out;
 }
 
-function summariseTimeline(tags, defined, problems, where) {
+function summariseTimeline(tags, defined, problems, where, fonts = new Map()) {
   const frames = [];
   let frame = { actions: [], placed: [] };
   const counts = {};
+  const onStage = new Map(); // depth -> character id
   for (const tag of tags) {
     const name = TagType[tag.type];
     counts[name] = (counts[name] ?? 0) + 1;
@@ -148,10 +171,33 @@ function summariseTimeline(tags, defined, problems, where) {
       case TagType.PlaceObject:
         if (tag.characterId !== undefined) {
           if (!defined.has(tag.characterId)) problems.push(`${where}: character ${tag.characterId} placed before it is defined`);
+          if (onStage.has(tag.depth) && !tag.isUpdate) problems.push(`${where}: depth ${tag.depth} is taken`);
+          onStage.set(tag.depth, tag.characterId);
           frame.placed.push({ depth: tag.depth, characterId: tag.characterId, name: tag.name,
                               x: tag.matrix?.translateX ?? 0, y: tag.matrix?.translateY ?? 0 });
         }
         break;
+      case TagType.RemoveObject:
+        if (!onStage.delete(tag.depth)) problems.push(`${where}: nothing to remove at depth ${tag.depth}`);
+        break;
+      case TagType.DefineFont:
+        if (tag.glyphs) {
+          fonts.set(tag.id, tag.glyphs.length);
+          tag.glyphs.forEach((g, i) => checkGlyph(g.records, problems, `${where}: font ${tag.id} glyph ${i}`));
+          for (let i = 1; i < tag.codeUnits.length; i++)
+            if (tag.codeUnits[i] <= tag.codeUnits[i - 1]) problems.push(`${where}: font ${tag.id} codes out of order`);
+        }
+        break;
+      case TagType.DefineText: {
+        let font;
+        for (const record of tag.records) {
+          if (record.fontId !== undefined) font = record.fontId;
+          if (!fonts.has(font)) problems.push(`${where}: text ${tag.id} uses font ${font}, not defined before`);
+          else if (record.entries.some((e) => e.index >= fonts.get(font)))
+            problems.push(`${where}: text ${tag.id} uses a glyph font ${font} does not have`);
+        }
+        break;
+      }
       case TagType.DefineShape:
         checkPathsClose(tag, problems, where);
         for (const fill of tag.shape.initialStyles.fill)
@@ -159,6 +205,7 @@ function summariseTimeline(tags, defined, problems, where) {
             problems.push(`${where}: shape ${tag.id} fills with undefined bitmap ${fill.bitmapId}`);
         break;
       case TagType.ShowFrame:
+        frame.onStage = [...onStage.values()];
         frames.push(frame);
         frame = { actions: [], placed: [] };
         break;
@@ -187,6 +234,8 @@ function main() {
   const buttons = [];
   const sprites = [];
   const texts = [];
+  const fonts = [];
+  const staticTexts = [];
   for (const tag of movie.tags) {
     if (tag.type === TagType.DefineBitmap) {
       const entry = { id: tag.id, mediaType: tag.mediaType, width: tag.width, height: tag.height, bytes: tag.data.length };
@@ -208,6 +257,11 @@ function main() {
       sprites.push({ id: tag.id, frameCount: tag.frameCount, frames: clip.frames, tagCounts: clip.counts });
     } else if (tag.type === TagType.DefineDynamicText) {
       texts.push({ id: tag.id, variableName: tag.variableName, fontId: tag.fontId });
+    } else if (tag.type === TagType.DefineFont && tag.glyphs) {
+      fonts.push({ id: tag.id, name: tag.fontName, emSquareSize: tag.emSquareSize, glyphs: tag.glyphs.length });
+    } else if (tag.type === TagType.DefineText) {
+      staticTexts.push({ id: tag.id, records: tag.records.length,
+                         glyphs: tag.records.reduce((n, r) => n + r.entries.length, 0) });
     }
   }
 
@@ -226,11 +280,14 @@ function main() {
       stop: f.actions.some((a) => a.includes("stop")),
       actions: f.actions,
       placed: f.placed,
+      onStage: f.onStage,
     })),
     bitmaps,
     buttons,
     sprites,
     editTexts: texts,
+    fonts,
+    texts: staticTexts,
     problems,
   };
   if (lines) process.stdout.write(flatten(summary, "", []).join("\n") + "\n");
