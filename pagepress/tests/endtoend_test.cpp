@@ -17,6 +17,7 @@
 #include "uikit/scriptedmessageservice.h"
 #include "uikit/scriptedservices.h"
 #include "uikit/testing/guiapp.h"
+#include "uikit/testing/scriptedservices.h"
 
 #include <gtest/gtest.h>
 
@@ -181,14 +182,11 @@ protected:
     platform::LibraryHandle m_optionStore = platform::loadLibrary(OPTIONSTORE_PLUGIN);
     QTemporaryDir m_work{QDir::tempPath() + "/pp e2e ÄÖ XXXXXX"};
     MuiContext m_context;
-    uikit::ScriptedMessageService m_messages;
-    uikit::ScriptedMessageService::Installer m_installMessages{m_messages};
-    uikit::ScriptedOpenFileService m_openFiles;
-    uikit::OpenFiles::Installer m_installOpenFiles{m_openFiles};
-    uikit::ScriptedFolderBrowserService m_folders;
-    uikit::FolderBrowser::Installer m_installFolders{m_folders};
-    uikit::ScriptedShellService m_shell;
-    uikit::Shell::Installer m_installShell{m_shell};
+    uikit::InstalledScriptedServices m_services;
+    uikit::ScriptedMessageService& m_messages = m_services.messages;
+    uikit::ScriptedOpenFileService& m_openFiles = m_services.openFiles;
+    uikit::ScriptedFolderBrowserService& m_folders = m_services.folders;
+    uikit::ScriptedShellService& m_shell = m_services.shell;
     std::unique_ptr<TConverterForm1> m_window;
 };
 

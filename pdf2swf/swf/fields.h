@@ -18,6 +18,20 @@ struct Rect {
     int32_t yMaxTwips = 0;
 };
 
+// Grows bounds to hold the point; the first point (hasBounds false) starts them.
+inline void extendRect(Rect& bounds, bool& hasBounds, int32_t x, int32_t y)
+{
+    if (!hasBounds) {
+        bounds = {x, x, y, y};
+        hasBounds = true;
+        return;
+    }
+    bounds.xMinTwips = x < bounds.xMinTwips ? x : bounds.xMinTwips;
+    bounds.xMaxTwips = x > bounds.xMaxTwips ? x : bounds.xMaxTwips;
+    bounds.yMinTwips = y < bounds.yMinTwips ? y : bounds.yMinTwips;
+    bounds.yMaxTwips = y > bounds.yMaxTwips ? y : bounds.yMaxTwips;
+}
+
 struct Matrix {
     int32_t scaleX = fixedOne;
     int32_t scaleY = fixedOne;

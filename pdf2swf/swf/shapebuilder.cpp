@@ -95,15 +95,7 @@ void ShapeBuilder::rectangle(const Rect& r, int fill, int line)
 
 void ShapeBuilder::extendBounds(int32_t x, int32_t y)
 {
-    if (!m_hasBounds) {
-        m_bounds = {x, x, y, y};
-        m_hasBounds = true;
-        return;
-    }
-    m_bounds.xMinTwips = std::min(m_bounds.xMinTwips, x);
-    m_bounds.xMaxTwips = std::max(m_bounds.xMaxTwips, x);
-    m_bounds.yMinTwips = std::min(m_bounds.yMinTwips, y);
-    m_bounds.yMaxTwips = std::max(m_bounds.yMaxTwips, y);
+    extendRect(m_bounds, m_hasBounds, x, y);
 }
 
 std::vector<uint8_t> ShapeBuilder::encode(uint16_t shapeId) const

@@ -1,6 +1,7 @@
 #include "pagepress/mainwindow/tconverterform1.h"
 
 #include "uikit/testing/guiapp.h"
+#include "uikit/testing/scriptedservices.h"
 #include "pagepress/documents/adding/taddfiletipform.h"
 #include "pagepress/documents/itemlist.h"
 #include "pagepress/documents/testing/scriptedpdfengine.h"
@@ -127,14 +128,11 @@ protected:
     QTemporaryDir m_root;
     MuiContext m_context;
     DialogRecorder m_dialogs;
-    uikit::ScriptedMessageService m_messages;
-    uikit::ScriptedMessageService::Installer m_messagesInstaller{m_messages};
-    uikit::ScriptedOpenFileService m_openFiles;
-    uikit::OpenFiles::Installer m_openFilesInstaller{m_openFiles};
-    uikit::ScriptedFolderBrowserService m_folders;
-    uikit::FolderBrowser::Installer m_foldersInstaller{m_folders};
-    uikit::ScriptedShellService m_shell;
-    uikit::Shell::Installer m_shellInstaller{m_shell};
+    uikit::InstalledScriptedServices m_services;
+    uikit::ScriptedMessageService& m_messages = m_services.messages;
+    uikit::ScriptedOpenFileService& m_openFiles = m_services.openFiles;
+    uikit::ScriptedFolderBrowserService& m_folders = m_services.folders;
+    uikit::ScriptedShellService& m_shell = m_services.shell;
     std::unique_ptr<TConverterForm1> m_window;
 };
 

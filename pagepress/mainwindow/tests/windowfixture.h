@@ -4,6 +4,7 @@
 // the installed pictures (Skins/about.bmp, Skins/progress.bmp) copied from the staged tree.
 
 #include "uikit/testing/guiapp.h"
+#include "uikit/testing/scriptedservices.h"
 #include "pagepress/documents/itemlist.h"
 #include "pagepress/mainwindow/filelistview.h"
 #include "pagepress/mainwindow/optionspanel.h"
@@ -116,13 +117,10 @@ protected:
 
     QTemporaryDir m_root;
     MuiContext m_context;
-    uikit::ScriptedMessageService m_messages;
-    uikit::ScriptedMessageService::Installer m_messagesInstaller{m_messages};
-    uikit::ScriptedOpenFileService m_openFiles;
-    uikit::OpenFiles::Installer m_openFilesInstaller{m_openFiles};
-    uikit::ScriptedFolderBrowserService m_folders;
-    uikit::FolderBrowser::Installer m_foldersInstaller{m_folders};
-    uikit::ScriptedShellService m_shell;
-    uikit::Shell::Installer m_shellInstaller{m_shell};
+    uikit::InstalledScriptedServices m_services;
+    uikit::ScriptedMessageService& m_messages = m_services.messages;
+    uikit::ScriptedOpenFileService& m_openFiles = m_services.openFiles;
+    uikit::ScriptedFolderBrowserService& m_folders = m_services.folders;
+    uikit::ScriptedShellService& m_shell = m_services.shell;
     std::unique_ptr<TConverterForm1> m_window;
 };
