@@ -3,6 +3,7 @@
 #include "pagepress/forms/skinlayout.h"
 #include "pagepress/forms/skinresources.h"
 #include "pagepress/module/muicontext.h"
+#include "pagepress/skin/skintitlelabel.h"
 #include "pagepress/skin/tskinprocess.h"
 #include "pagepress/skin/tssskinbutton.h"
 #include "pagepress/skin/tssskinform.h"
@@ -57,15 +58,8 @@ TConvertForm1::TConvertForm1(QWidget* owner, const QString& outputFolder)
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
     setFont(font);
-    QFont titleFont = font;
-    titleFont.setPixelSize(13);
-    titleFont.setBold(true);
-    lblTitle->setFont(titleFont);
-    // The caption sizes itself (the font may be wider than the one the layout was made
-    // with) and is light on the skin's dark title band, like the main window's.
-    QPalette titlePalette = lblTitle->palette();
-    titlePalette.setColor(QPalette::WindowText, Qt::white);
-    lblTitle->setPalette(titlePalette);
+    // The caption sizes itself: the font may be wider than the one the layout was made with.
+    skin::StyleTitleLabel(lblTitle, 13);
     lblTitle->adjustSize();
 
     // The skin sizes the form; fuchsia is cut out of it.

@@ -4,6 +4,7 @@
 #include "pagepress/forms/skinresources.h"
 #include "pagepress/mainwindow/linklabel.h"
 #include "pagepress/module/muicontext.h"
+#include "pagepress/skin/skintitlelabel.h"
 #include "pagepress/skin/tssskinbutton.h"
 #include "pagepress/skin/tssskinform.h"
 #include "uikit/shellservice.h"
@@ -66,13 +67,7 @@ TAboutForm::TAboutForm(QWidget* owner)
     m_TntImage1->setGeometry(QRect(about::Picture.topLeft(), picture.size()));
 
     QLabel* title = addLabel("lblTitle", QStringLiteral("About"), {14, 7, 200, 17});
-    QFont titleFont = font;
-    titleFont.setPixelSize(13);
-    titleFont.setBold(true);
-    title->setFont(titleFont);
-    QPalette titleColours = title->palette();
-    titleColours.setColor(QPalette::WindowText, Qt::white);
-    title->setPalette(titleColours);
+    skin::StyleTitleLabel(title, 13);
 
     const QRect text = about::TextArea;
     QFont versionFont(QStringLiteral("Arial"));

@@ -17,6 +17,7 @@
 #include "pagepress/mainwindow/previewbox.h"
 #include "pagepress/mainwindow/taboutform.h"
 #include "pagepress/module/muicontext.h"
+#include "pagepress/skin/skintitlelabel.h"
 #include "pagepress/skin/tssskinbutton.h"
 #include "pagepress/skin/tssskinform.h"
 #include "uikit/actionlist.h"
@@ -122,12 +123,7 @@ void TConverterForm1::createControls()
     m_lblTitle = new QLabel(this);
     m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
     m_lblTitle->setGeometry(main::TitleText);
-    QFont titleFont = m_lblTitle->font();
-    titleFont.setBold(true);
-    m_lblTitle->setFont(titleFont);
-    QPalette titleColours = m_lblTitle->palette();
-    titleColours.setColor(QPalette::WindowText, Qt::white);
-    m_lblTitle->setPalette(titleColours);
+    skin::StyleTitleLabel(m_lblTitle);
     // A press on the title moves the window, as on the rest of the background.
     m_lblTitle->setAttribute(Qt::WA_TransparentForMouseEvents);
 

@@ -1,5 +1,6 @@
 #include "pagepress/conversion/convertthread.h"
 
+#include "exhausteddescriptors.h"
 #include "faketoolfolder.h"
 #include "uikit/testing/guiapp.h"
 #include "pagepress/conversion/conversionview.h"
@@ -178,19 +179,14 @@ TEST_F(ConvertThreadTest, NoPipeGivesOneBoxPerRunAndStartsNothing)
     RecordingView view;
     ConvertThread thread(&view);
 
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
-    rlimit low = saved;
-    low.rlim_cur = std::min<rlim_t>(saved.rlim_cur, 256);
-    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
-    std::vector<int> fillers;
-    for (int fd; (fd = open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;)
-        fillers.push_back(fd);
-    thread.Start();
-    thread.WaitFor();
-    for (int fd : fillers)
-        close(fd);
-    setrlimit(RLIMIT_NOFILE, &saved);
+    int openError = 0;
+    {
+        ExhaustedDescriptors noDescriptors;
+        openError = noDescriptors.openError();
+        thread.Start();
+        thread.WaitFor();
+    }
+    ASSERT_EQ(openError, EMFILE);
 
     EXPECT_EQ(messages.texts(), (QStringList{"Error On CreatePipe()", "Error On CreatePipe()"}));
     EXPECT_TRUE(folder.runs().empty());

@@ -1,5 +1,6 @@
 #include "pagepress/conversion/toolrunner.h"
 
+#include "exhausteddescriptors.h"
 #include "faketoolfolder.h"
 
 #include <gtest/gtest.h>
@@ -76,23 +77,15 @@ TEST(ToolRunner, AMissingToolFailsToStart)
 TEST(ToolRunner, NoPipeMeansTheToolIsNotStarted)
 {
     FakeToolFolder folder;
-    // Use up every descriptor the process may have, so the pipe cannot be made.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
-    rlimit low = saved;
-    low.rlim_cur = std::min<rlim_t>(saved.rlim_cur, 256);
-    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
-    std::vector<int> fillers;
-    for (int fd; (fd = open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;)
-        fillers.push_back(fd);
-    const int openError = errno;
-
-    ToolRunner runner;
-    const ToolRunner::Result result = runner.run(ToolCommand(folder.toolPath()), folder.path(), [](int) {});
-
-    for (int fd : fillers)
-        close(fd);
-    setrlimit(RLIMIT_NOFILE, &saved);
+    ToolRunner::Result result = ToolRunner::Result::StartFailed;
+    int openError = 0;
+    {
+        // Every descriptor used up, so the pipe cannot be made.
+        ExhaustedDescriptors noDescriptors;
+        openError = noDescriptors.openError();
+        ToolRunner runner;
+        result = runner.run(ToolCommand(folder.toolPath()), folder.path(), [](int) {});
+    }
     ASSERT_EQ(openError, EMFILE);
     EXPECT_EQ(result, ToolRunner::Result::PipeFailed);
     EXPECT_TRUE(folder.runs().empty());

@@ -1,5 +1,6 @@
 #include "pagepress/mainwindow/tconverterform1.h"
 
+#include "windowfixture.h"
 #include "uikit/testing/guiapp.h"
 #include "uikit/testing/scriptedservices.h"
 #include "pagepress/documents/adding/taddfiletipform.h"
@@ -33,11 +34,6 @@ namespace {
 
 using uikit::MessageAnswer;
 
-QString fixture(const char* name)
-{
-    return qEnvironmentVariable("PP_FIXTURES_DIR") + "/" + name;
-}
-
 // Records the files of every adding dialog shown, in order.
 class DialogRecorder : public QObject {
 public:
@@ -51,51 +47,19 @@ public:
     QList<QStringList> runs;
 };
 
-class MainWindow : public testing::Test {
+class MainWindow : public WindowTest {
 protected:
-    MainWindow()
-    {
-        guiApp()->installEventFilter(&m_dialogs);
-        m_context.ExeDir = m_root.path() + "/";
-        m_context.Title = "Test Converter";
-        m_context.Company = "Test Company";
-        m_context.ResourceDir = m_context.ExeDir + "sys/soft/Test Converter/";
-        m_context.HomePageLink = "https://home.example/";
-        m_context.SupportLink = "https://support.example/";
-        SetMuiContext(&m_context);
-        m_shell.setDocumentsFolder(m_root.path() + "/Documents");
-    }
-    ~MainWindow() override
-    {
-        m_window.reset();
-        SetMuiContext(nullptr);
-        guiApp()->removeEventFilter(&m_dialogs);
-        EXPECT_TRUE(ItemList.empty()) << "the window takes its records with it";
-        ClearItemInfos();
-    }
+    MainWindow() { guiApp()->installEventFilter(&m_dialogs); }
+    ~MainWindow() override { guiApp()->removeEventFilter(&m_dialogs); }
 
     static QApplication* guiApp() { return &::guiApp(); }
-
-    TConverterForm1& window()
-    {
-        if (!m_window)
-            m_window = std::make_unique<TConverterForm1>();
-        return *m_window;
-    }
-    FileListView& list() { return *window().TntLV(); }
-    const MainWindowActions& actions() { return window().actions(); }
-    bool enabled(uikit::Action* action)
-    {
-        window().TntActionList1()->updateActions();
-        return action->isEnabled();
-    }
 
     // A copy of a fixture under a new name in the test's own folder.
     QString copyOf(const char* fixtureName, const QString& relativePath)
     {
         const QString path = m_root.path() + "/" + relativePath;
         QDir().mkpath(QFileInfo(path).path());
-        EXPECT_TRUE(QFile::copy(fixture(fixtureName), path)) << path.toStdString();
+        EXPECT_TRUE(QFile::copy(fixturePdf(fixtureName), path)) << path.toStdString();
         return path;
     }
     QString writeFile(const QString& relativePath, const QByteArray& bytes)
@@ -125,15 +89,7 @@ protected:
                window().preview()->PanelPreview()->isHidden();
     }
 
-    QTemporaryDir m_root;
-    MuiContext m_context;
     DialogRecorder m_dialogs;
-    uikit::InstalledScriptedServices m_services;
-    uikit::ScriptedMessageService& m_messages = m_services.messages;
-    uikit::ScriptedOpenFileService& m_openFiles = m_services.openFiles;
-    uikit::ScriptedFolderBrowserService& m_folders = m_services.folders;
-    uikit::ScriptedShellService& m_shell = m_services.shell;
-    std::unique_ptr<TConverterForm1> m_window;
 };
 
 TEST_F(MainWindow, StartsEmptyWithTitleOutputTypesAndCreatedOutputFolder)
@@ -170,8 +126,8 @@ TEST_F(MainWindow, WithoutDocumentsFolderTheOutputFolderStaysEmpty)
 
 TEST_F(MainWindow, AddFileAddsCheckedRowsWithTypeAndPagesAndRecords)
 {
-    const QString one = fixture("Dongguan.pdf");
-    const QString three = fixture("refcard-a4.pdf");
+    const QString one = fixturePdf("Dongguan.pdf");
+    const QString three = fixturePdf("refcard-a4.pdf");
     m_openFiles.queuePick({three, one});
 
     actions().AddFileAct->execute();
@@ -236,7 +192,7 @@ TEST_F(MainWindow, OpenFailuresAreReportedOnlyForChosenFiles)
 
 TEST_F(MainWindow, EmptyPathEndsTheRun)
 {
-    window().AddFiles({fixture("Dongguan.pdf"), QString(), fixture("TeXoutline.pdf")}, ReportFailures::Yes);
+    window().AddFiles({fixturePdf("Dongguan.pdf"), QString(), fixturePdf("TeXoutline.pdf")}, ReportFailures::Yes);
     EXPECT_EQ(rowTexts(), QStringList{"x|Dongguan.pdf|Auto Play Format|1-1"});
 }
 
@@ -302,7 +258,7 @@ class MainWindowWithRows : public MainWindow {
 protected:
     void SetUp() override
     {
-        window().AddFiles({fixture("Dongguan.pdf"), fixture("refcard-a4.pdf"), fixture("TeXoutline.pdf")},
+        window().AddFiles({fixturePdf("Dongguan.pdf"), fixturePdf("refcard-a4.pdf"), fixturePdf("TeXoutline.pdf")},
                           ReportFailures::Yes);
         ASSERT_EQ(list().rowCount(), 3);
     }
@@ -384,7 +340,7 @@ TEST_F(MainWindowWithRows, ClearAllAndClosingEmptyListAndRecords)
     EXPECT_TRUE(ItemList.empty());
     EXPECT_TRUE(emptyStateShown());
 
-    window().AddFiles({fixture("Dongguan.pdf")}, ReportFailures::Yes);
+    window().AddFiles({fixturePdf("Dongguan.pdf")}, ReportFailures::Yes);
     ASSERT_EQ(ItemList.size(), 1u);
     window().close();
     EXPECT_TRUE(ItemList.empty());
@@ -397,8 +353,8 @@ TEST_F(MainWindow, HelpSupportAndHomePageOpenTheirTargets)
     actions().SupportAct->execute();
     actions().HomePageAct->execute();
     actions().OpenAct->execute();
-    EXPECT_EQ(m_shell.opened(), (QStringList{m_context.ResourceDir + "help.html", "https://support.example/",
-                                             "https://home.example/", window().options()->edtOutputFolder()->text()}));
+    EXPECT_EQ(m_shell.opened(), (QStringList{m_context.ResourceDir + "help.html", m_context.SupportLink,
+                                             m_context.HomePageLink, window().options()->edtOutputFolder()->text()}));
 }
 
 TEST_F(MainWindow, HelpPageIsStagedInTheResourceFolder)
@@ -459,7 +415,7 @@ TEST_F(MainWindow, LargeFolderKeepsTheDialogPaintingAndAnsweringCancel)
     const QString folder = m_root.path() + "/many";
     QDir().mkpath(folder);
     for (int i = 1; i <= copies; ++i)
-        ASSERT_TRUE(QFile::link(fixture("refcard-a4.pdf"), folder + QString("/copy-%1.pdf").arg(i, 3, 10, QChar('0'))));
+        ASSERT_TRUE(QFile::link(fixturePdf("refcard-a4.pdf"), folder + QString("/copy-%1.pdf").arg(i, 3, 10, QChar('0'))));
 
     PaintCounter paints;
     QStringList statusSeen;
